@@ -1,0 +1,12 @@
+#include "app/save_failure_notice.h"
+
+namespace vantrel::app {
+
+std::optional<std::string> SaveFailureNotice::message_for(const std::string& path,
+                                                          const std::string& reason) {
+  if (!told_.insert(path).second) return std::nullopt;
+  return "Vantrel could not save to\n" + path + "\n\n" + reason +
+         "\n\nYour changes are kept while Vantrel runs; it will try again at the next save.";
+}
+
+}  // namespace vantrel::app

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vantrel::hotkeys {
+
+inline constexpr int kIconCount = 52;
+inline constexpr int kDefaultImage = 34;
+
+inline constexpr unsigned kModAlt = 1;
+inline constexpr unsigned kModControl = 2;
+inline constexpr unsigned kModShift = 4;
+
+// One hotkey, as a row of the hotkey list shows it.
+struct HotkeyRow {
+  bool alt = true;
+  bool ctrl = true;
+  bool shift = false;
+  std::string key_name;
+  std::string action;
+  int id = 0;
+  bool checked = false;
+  int image = kDefaultImage;
+
+  bool operator==(const HotkeyRow&) const = default;
+};
+
+std::string modifier_text(bool alt, bool ctrl, bool shift);
+inline std::string modifier_text(const HotkeyRow& row) {
+  return modifier_text(row.alt, row.ctrl, row.shift);
+}
+unsigned modifier_mask(const HotkeyRow& row);
+inline constexpr std::string_view flag_text(bool set) {
+  return set ? "1" : "0";
+}
+
+// The identifier a new row gets: the smallest integer that is at least the
+// row count and at least 1, and that no row carries yet.
+int next_identifier(std::span<const HotkeyRow> rows);
+
+enum class ColumnAlign { left, centre };
+struct ColumnSpec {
+  std::string_view caption;
+  int width;
+  ColumnAlign align;
+};
+inline constexpr int kColumnCount = 7;
+inline constexpr std::array<ColumnSpec, kColumnCount> kColumns{{
+    {"Flags", 160, ColumnAlign::left},
+    {"Key", 70, ColumnAlign::left},
+    {"Execute", 250, ColumnAlign::left},
+    {"ID", 38, ColumnAlign::centre},
+    {"Alt", 0, ColumnAlign::centre},
+    {"Ctrl", 0, ColumnAlign::centre},
+    {"Shift", 0, ColumnAlign::centre},
+}};
+
+// The texts of the seven columns, left to right.
+std::array<std::string, kColumnCount> column_texts(const HotkeyRow& row);
+
+}  // namespace vantrel::hotkeys

@@ -1,0 +1,91 @@
+#include "hotkeys/hotkeys_file.h"
+
+#include <algorithm>
+#include <string>
+
+#include "hotkeys/key_table.h"
+#include "settings/ini_values.h"
+#include "settings/text.h"
+
+namespace vantrel::hotkeys {
+namespace {
+
+constexpr std::array<std::string_view, 7> kRowKeys{"Key", "Checked", "Image", "Path", "Alt", "Ctrl", "Shift"};
+constexpr int kDefaultKeyCode = 48;
+
+std::string indexed(std::string_view prefix, int n) {
+  return std::string(prefix) + std::to_string(n);
+}
+
+// One past the highest position any row value is stored for.
+int stored_row_span(const settings::IniDocument& document) {
+  int span = 0;
+  for (const std::string& name : document.keys(kHotkeysSection)) {
+    for (std::string_view prefix : kRowKeys) {
+      if (name.size() <= prefix.size() ||
+          !settings::equals_ignoring_case(name.substr(0, prefix.size()), prefix))
+        continue;
+      const std::string_view digits = std::string_view(name).substr(prefix.size());
+      if (digits.size() > 9 ||
+          !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        continue;
+      span = std::max(span, std::stoi(std::string(digits)) + 1);
+    }
+  }
+  return span;
+}
+
+}  // namespace
+
+std::vector<HotkeyRow> load_hotkeys(const settings::IniDocument& document,
+                                    const std::optional<std::string>& computer_name) {
+  using settings::read_bool;
+  using settings::read_integer;
+  int count = read_integer(document, kHotkeysSection, "Count", 0);
+  if (count == 0) {
+    std::vector<HotkeyRow> rows = default_hotkeys();
+    if (computer_name) {
+      for (HotkeyRow& row : rows) {
+        if (row.action == kNetworkComputerPlaceholder) row.action = "\\\\" + *computer_name;
+      }
+    }
+    return rows;
+  }
+  if (count > kMaxLoadedHotkeys) count = std::min(kMaxLoadedHotkeys, stored_row_span(document));
+
+  std::vector<HotkeyRow> rows;
+  for (int n = 0; n < count; ++n) {
+    HotkeyRow row;
+    const int code = read_integer(document, kHotkeysSection, indexed("Key", n), kDefaultKeyCode);
+    row.checked = read_bool(document, kHotkeysSection, indexed("Checked", n), false);
+    row.image = read_integer(document, kHotkeysSection, indexed("Image", n), kDefaultImage);
+    row.action = settings::read_string(document, kHotkeysSection, indexed("Path", n), "");
+    row.alt = read_bool(document, kHotkeysSection, indexed("Alt", n), true);
+    row.ctrl = read_bool(document, kHotkeysSection, indexed("Ctrl", n), true);
+    row.shift = read_bool(document, kHotkeysSection, indexed("Shift", n), false);
+    row.key_name = std::string(key_name_for_code(code).value_or(""));
+    row.id = n + 1;
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+void store_hotkeys(std::span<const HotkeyRow> rows, settings::IniDocument& document) {
+  using settings::write_bool;
+  using settings::write_integer;
+  write_integer(document, kHotkeysSection, "Count", static_cast<int>(rows.size()));
+  int n = 0;
+  for (const HotkeyRow& row : rows) {
+    write_integer(document, kHotkeysSection, indexed("Key", n),
+                  key_code_for_name(row.key_name).value_or(kDefaultKeyCode));
+    write_bool(document, kHotkeysSection, indexed("Checked", n), row.checked);
+    write_integer(document, kHotkeysSection, indexed("Image", n), row.image);
+    document.set(kHotkeysSection, indexed("Path", n), row.action);
+    write_bool(document, kHotkeysSection, indexed("Alt", n), row.alt);
+    write_bool(document, kHotkeysSection, indexed("Ctrl", n), row.ctrl);
+    write_bool(document, kHotkeysSection, indexed("Shift", n), row.shift);
+    ++n;
+  }
+}
+
+}  // namespace vantrel::hotkeys

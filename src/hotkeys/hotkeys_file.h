@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "hotkeys/hotkey_record.h"
+#include "settings/ini_document.h"
+
+namespace vantrel::hotkeys {
+
+inline constexpr std::string_view kHotkeysFileName = "Hotkeys.ini";
+inline constexpr std::string_view kHotkeysSection = "HotKeys";
+
+// A Count above this is taken as damage rather than intent: loading then
+// stops after the last position the file actually holds a value for, and
+// never beyond this many rows.
+inline constexpr int kMaxLoadedHotkeys = 10000;
+
+inline constexpr std::string_view kNetworkComputerPlaceholder = "\\\\NetworkComputer";
+
+// The twenty rows a first start begins with.
+std::vector<HotkeyRow> default_hotkeys();
+
+// Rows from the document. With no hotkeys stored (Count missing, not an
+// integer, or 0) the defaults come back, the network-computer row pointing
+// at computer_name when it is known.
+std::vector<HotkeyRow> load_hotkeys(const settings::IniDocument& document,
+                                    const std::optional<std::string>& computer_name);
+
+// Writes Count and every row's seven values; keys of positions at or above
+// the new Count stay as they are.
+void store_hotkeys(std::span<const HotkeyRow> rows, settings::IniDocument& document);
+
+}  // namespace vantrel::hotkeys

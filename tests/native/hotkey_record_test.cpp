@@ -1,0 +1,57 @@
+#include "hotkeys/hotkey_record.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace vantrel::hotkeys {
+namespace {
+
+TEST(HotkeyRecord, ModifierTextAndMaskForEveryCombination) {
+  const struct {
+    bool alt, ctrl, shift;
+    const char* text;
+    unsigned mask;
+  } cases[] = {{false, false, false, "", 0},          {true, false, false, "Alt+", 1},
+               {false, true, false, "Ctrl+", 2},      {false, false, true, "Shift+", 4},
+               {true, true, false, "Alt+Ctrl+", 3},   {true, false, true, "Alt+Shift+", 5},
+               {false, true, true, "Ctrl+Shift+", 6}, {true, true, true, "Alt+Ctrl+Shift+", 7}};
+  for (const auto& c : cases) {
+    HotkeyRow row;
+    row.alt = c.alt;
+    row.ctrl = c.ctrl;
+    row.shift = c.shift;
+    EXPECT_EQ(modifier_text(row), c.text);
+    EXPECT_EQ(modifier_mask(row), c.mask) << c.text;
+  }
+}
+
+std::vector<HotkeyRow> rows_with_ids(std::initializer_list<int> ids) {
+  std::vector<HotkeyRow> rows;
+  for (int id : ids) {
+    HotkeyRow row;
+    row.id = id;
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+TEST(HotkeyRecord, NewIdentifierStartsAtTheRowCount) {
+  const struct {
+    std::initializer_list<int> ids;
+    int expected;
+  } cases[] = {{{}, 1}, {{1, 2, 3, 4, 5}, 6}, {{1, 2, 4}, 3}, {{1, 2, 3, 5}, 4}, {{2, 3, 4}, 5}, {{7}, 1},
+               {{1}, 2}};
+  for (const auto& c : cases) EXPECT_EQ(next_identifier(rows_with_ids(c.ids)), c.expected);
+}
+
+TEST(HotkeyRecord, ColumnTexts) {
+  const HotkeyRow row{true, false, true, "F5", "notepad.exe", 12, true, 3};
+  const auto texts = column_texts(row);
+  EXPECT_EQ(texts, (std::array<std::string, 7>{"Alt+Shift+", "F5", "notepad.exe", "12", "1", "0", "1"}));
+  EXPECT_EQ(kColumns[3].caption, "ID");
+  EXPECT_EQ(kColumns[6].width, 0);
+}
+
+}  // namespace
+}  // namespace vantrel::hotkeys

@@ -1,0 +1,127 @@
+#include "hotkeys/hotkeys_file.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/ini_values.h"
+
+namespace vantrel::hotkeys {
+namespace {
+
+using settings::IniDocument;
+
+std::vector<HotkeyRow> load_text(const std::string& text,
+                                 std::optional<std::string> computer = std::nullopt) {
+  return load_hotkeys(IniDocument::parse(text), computer);
+}
+
+std::string value(const IniDocument& doc, const std::string& key) {
+  return doc.get_string("HotKeys", key, "<missing>", 2048);
+}
+
+TEST(HotkeysFile, DefaultsWhenNothingIsStored) {
+  for (const char* text :
+       {"", "[HotKeys]\r\nCount=0\r\n", "[HotKeys]\r\nCount=none\r\n", "[Other]\r\nCount=4\r\n"}) {
+    const auto rows = load_text(text, "BOX");
+    ASSERT_EQ(rows.size(), 20u) << text;
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+      EXPECT_TRUE(rows[n].checked);
+      EXPECT_EQ(rows[n].image, static_cast<int>(n));
+      EXPECT_EQ(rows[n].id, static_cast<int>(n) + 1);
+    }
+    EXPECT_EQ(rows[8].action, "\\\\BOX");
+  }
+  const auto rows = load_text("");
+  EXPECT_EQ(rows[8].action, "\\\\NetworkComputer");
+  EXPECT_EQ(rows[0].action.rfind("mailto: ", 0), 0u);
+  const HotkeyRow up{true, true, false, "Up", "VolumeUp", 17, true, 16};
+  EXPECT_EQ(rows[16], up);
+  const HotkeyRow web{true, false, true, "S", rows[13].action, 14, true, 13};
+  EXPECT_EQ(rows[13], web);
+  EXPECT_EQ(modifier_text(rows[0]), "Ctrl+Shift+");
+  EXPECT_EQ(rows[18].action, "c:\\Program Files\\Winamp\\winamp.exe");
+}
+
+TEST(HotkeysFile, MissingValuesTakeTheirDefaults) {
+  const auto rows = load_text("[HotKeys]\r\nCount=3\r\nPath0=a\r\nPath1=b\r\nPath2=c\r\n");
+  ASSERT_EQ(rows.size(), 3u);
+  for (int n = 0; n < 3; ++n) {
+    const HotkeyRow expected{true,  true,  false, "0", std::string(1, static_cast<char>('a' + n)),
+                             n + 1, false, 34};
+    EXPECT_EQ(rows[static_cast<std::size_t>(n)], expected);
+  }
+}
+
+TEST(HotkeysFile, ReadsEachValueByItsRule) {
+  const auto rows = load_text(
+      "[HotKeys]\r\nCount=0x3\r\nKey0=0x41\r\nChecked0=5\r\nImage0=$A\r\nAlt0=2\r\nCtrl0=0\r\nShift0=x\r\n"
+      "Key1=999\r\nPath1=\"C:\\My Apps\\a.exe\"\r\nImage1=big\r\nShift1=1\r\n"
+      "Key2=191\r\nPath2=" +
+      std::string(2100, 'p') + "\r\n");
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0], (HotkeyRow{true, false, false, "A", "", 1, true, 10}));
+  EXPECT_EQ(rows[1], (HotkeyRow{true, true, true, "", "C:\\My Apps\\a.exe", 2, false, 34}));
+  EXPECT_EQ(rows[2].key_name, "/ ?");
+  EXPECT_EQ(rows[2].action, std::string(2047, 'p'));
+}
+
+TEST(HotkeysFile, NegativeCountLoadsNoRows) {
+  EXPECT_TRUE(load_text("[HotKeys]\r\nCount=-4\r\n").empty());
+}
+
+TEST(HotkeysFile, HugeCountStopsAtTheStoredRows) {
+  EXPECT_EQ(load_text("[HotKeys]\r\nCount=2147483647\r\nPath0=a\r\nShift4=1\r\n").size(), 5u);
+  EXPECT_TRUE(load_text("[HotKeys]\r\nCount=99999\r\n").empty());
+  EXPECT_EQ(load_text("[HotKeys]\r\nCount=10000\r\n").size(), 10000u);
+  EXPECT_EQ(load_text("[HotKeys]\r\nCount=20000\r\nKey15000=65\r\n").size(),
+            static_cast<std::size_t>(kMaxLoadedHotkeys));
+}
+
+TEST(HotkeysFile, StoresEveryRowValue) {
+  const std::vector<HotkeyRow> rows{{true, false, true, "F5", "notepad.exe", 9, true, 3},
+                                    {false, false, false, "", "VolumeUp", 2, false, 51},
+                                    {true, true, true, "Bogus", "x", 3, false, -1}};
+  IniDocument doc;
+  store_hotkeys(rows, doc);
+  EXPECT_EQ(doc.text(),
+            "[HotKeys]\r\nCount=3\r\n"
+            "Key0=116\r\nChecked0=1\r\nImage0=3\r\nPath0=notepad.exe\r\nAlt0=1\r\nCtrl0=0\r\nShift0=1\r\n"
+            "Key1=48\r\nChecked1=0\r\nImage1=51\r\nPath1=VolumeUp\r\nAlt1=0\r\nCtrl1=0\r\nShift1=0\r\n"
+            "Key2=48\r\nChecked2=0\r\nImage2=-1\r\nPath2=x\r\nAlt2=1\r\nCtrl2=1\r\nShift2=1\r\n");
+}
+
+TEST(HotkeysFile, RoundTripRenumbersAndNormalisesFlags) {
+  IniDocument doc = IniDocument::parse("[HotKeys]\r\nCount=2\r\nAlt0=2\r\nKey1=0x41\r\n");
+  auto rows = load_hotkeys(doc, std::nullopt);
+  rows[0].id = 40;
+  rows.erase(rows.begin());
+  rows.push_back(rows[0]);
+  store_hotkeys(rows, doc);
+  EXPECT_EQ(value(doc, "Alt0"), "1");
+  EXPECT_EQ(value(doc, "Key0"), "65");
+  const auto again = load_hotkeys(doc, std::nullopt);
+  ASSERT_EQ(again.size(), 2u);
+  EXPECT_EQ(again[0].id, 1);
+  EXPECT_EQ(again[1].id, 2);
+}
+
+TEST(HotkeysFile, ShorterListLeavesTheOldKeysBehind) {
+  IniDocument doc;
+  std::vector<HotkeyRow> rows(8, HotkeyRow{true, true, false, "A", "a", 1, true, 0});
+  store_hotkeys(rows, doc);
+  rows.resize(5);
+  store_hotkeys(rows, doc);
+  EXPECT_EQ(value(doc, "Count"), "5");
+  EXPECT_EQ(value(doc, "Key5"), "65");
+  EXPECT_EQ(value(doc, "Shift7"), "0");
+  EXPECT_EQ(load_hotkeys(doc, std::nullopt).size(), 5u);
+}
+
+TEST(HotkeysFile, EmptyListStoresCountZeroAndLoadsDefaults) {
+  IniDocument doc;
+  store_hotkeys({}, doc);
+  EXPECT_EQ(doc.text(), "[HotKeys]\r\nCount=0\r\n");
+  EXPECT_EQ(load_hotkeys(doc, std::nullopt).size(), 20u);
+}
+
+}  // namespace
+}  // namespace vantrel::hotkeys

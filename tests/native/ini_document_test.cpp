@@ -1,0 +1,64 @@
+#include "settings/ini_document.h"
+
+#include <gtest/gtest.h>
+
+#include "ini_cases.h"
+
+namespace vantrel::settings {
+namespace {
+
+using testing::kMissing;
+
+TEST(IniDocument, AnswersLikeTheProfileFunctions) {
+  for (const testing::IniCase& c : testing::ini_cases()) {
+    IniDocument doc = IniDocument::parse(c.file);
+    for (const testing::IniWrite& w : c.writes) doc.set(w.section, w.key, w.value);
+    // Answers must hold both in memory and after a round trip through text.
+    const IniDocument reread = IniDocument::parse(doc.text());
+    for (const IniDocument* d : {static_cast<const IniDocument*>(&doc), &reread}) {
+      for (const testing::IniRead& r : c.reads) {
+        EXPECT_EQ(d->get_string(r.section, r.key, r.default_value, r.buffer), r.expected)
+            << c.label << ": [" << r.section << "] " << r.key;
+      }
+    }
+  }
+}
+
+TEST(IniDocument, KeepsUntouchedLinesByteForByte) {
+  const std::string file =
+      "; my hotkeys\r\n[HotKeys]\r\n  Count = 2   \r\nPath0=\"a\"\r\n\r\n[Other]\r\nX = 1\r\n";
+  IniDocument doc = IniDocument::parse(file);
+  EXPECT_EQ(doc.text(), file);
+  doc.set("HotKeys", "Count", "3");
+  doc.set("HotKeys", "Path1", "b");
+  EXPECT_EQ(doc.text(),
+            "; my hotkeys\r\n[HotKeys]\r\n  Count = 3\r\nPath0=\"a\"\r\nPath1=b\r\n\r\n[Other]\r\nX = 1\r\n");
+}
+
+TEST(IniDocument, NewTextFollowsTheFilesLineEnds) {
+  IniDocument lf = IniDocument::parse("[H]\nA=1");
+  lf.set("H", "B", "2");
+  lf.set("G", "C", "3");
+  EXPECT_EQ(lf.text(), "[H]\nA=1\nB=2\n[G]\nC=3\n");
+
+  IniDocument empty;
+  empty.set("HotKeys", "Count", "0");
+  EXPECT_EQ(empty.text(), "[HotKeys]\r\nCount=0\r\n");
+}
+
+TEST(IniDocument, ValueCannotAddLines) {
+  IniDocument doc;
+  doc.set("HotKeys", "Path0", "calc.exe\r\nCount=99\n[Evil]");
+  const IniDocument reread = IniDocument::parse(doc.text());
+  EXPECT_EQ(reread.get_string("HotKeys", "Count", kMissing, 2048), kMissing);
+  EXPECT_EQ(reread.get_string("HotKeys", "Path0", kMissing, 2048), "calc.exe  Count=99 [Evil]");
+}
+
+TEST(IniDocument, KeysListsTheSearchedSectionOnly) {
+  const IniDocument doc = IniDocument::parse("X=0\r\n[H]\r\nA=1\r\n; c\r\nB\r\n[G]\r\nC=1\r\n[H]\r\nD=1\r\n");
+  EXPECT_EQ(doc.keys("h"), (std::vector<std::string>{"A", "; c", "B"}));
+  EXPECT_TRUE(doc.keys("missing").empty());
+}
+
+}  // namespace
+}  // namespace vantrel::settings
