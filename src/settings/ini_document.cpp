@@ -54,7 +54,7 @@ void IniDocument::add_line(Line line) {
   if (!trimmed.empty() && trimmed.front() == '[') {
     const std::size_t close = trimmed.rfind(']');
     if (close != std::string_view::npos) {
-      line.name = std::string(trimmed.substr(1, close - 1));
+      line.name = std::string(trim_profile_blanks(trimmed.substr(1, close - 1)));
       line.value_start.reset();
       first_section_.try_emplace(to_lower_ascii(line.name), sections_.size());
       sections_.push_back(Section{std::move(line), {}, {}});

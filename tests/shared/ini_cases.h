@@ -43,7 +43,7 @@ inline std::vector<IniCase> ini_cases() {
        {},
        {{"HotKeys", "Count", "3"}, {"HotKeys", "Path0", "calc.exe"}}},
       {"blanks around header", "   [HotKeys]   \r\nCount=3\r\n", {}, {{"HotKeys", "Count", "3"}}},
-      {"blanks inside brackets", "[ HotKeys ]\r\nCount=3\r\n", {}, {{"HotKeys", "Count", kMissing}}},
+      {"blanks inside brackets", "[ HotKeys ]\r\nCount=3\r\n", {}, {{"HotKeys", "Count", "3"}}},
       {"blanks around asked names", "[HotKeys]\r\nCount=3\r\n", {}, {{"  HotKeys ", " Count  ", "3"}}},
       {"text after header", "[HotKeys] old\r\nCount=3\r\n", {}, {{"HotKeys", "Count", "3"}}},
       {"header without bracket is no header",

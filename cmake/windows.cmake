@@ -1,0 +1,45 @@
+# Windows build: the program, its adapters' tests and the helpers the
+# Wine tests drive it with.
+enable_language(RC)
+
+set(VANTREL_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+
+vantrel_add_core(vantrel_core)
+
+# Windows adapters and views, shared by the program and its Wine tests.
+add_library(vantrel_win32 STATIC
+  src/app/main_window_win32.cpp
+  src/app/single_instance_win32.cpp
+  src/app/win32_text.cpp
+  src/app/window_outline_win32.cpp
+  src/hotkeys/hotkey_list_view_win32.cpp
+  src/settings/profile_storage_win32.cpp
+)
+target_compile_definitions(vantrel_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_compile_options(vantrel_win32 PRIVATE ${VANTREL_WARNINGS})
+target_link_libraries(vantrel_win32 PUBLIC vantrel_core comctl32 gdi32 user32 kernel32 shell32 advapi32 winmm)
+
+add_executable(Vantrel WIN32 src/app/main_win32.cpp src/app/resources/vantrel.rc)
+configure_file(src/app/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h)
+target_include_directories(Vantrel PRIVATE ${CMAKE_BINARY_DIR}/generated ${CMAKE_CURRENT_SOURCE_DIR}/src/app/resources)
+target_compile_options(Vantrel PRIVATE ${VANTREL_WARNINGS})
+target_link_options(Vantrel PRIVATE -municode ${VANTREL_STATIC_RUNTIME} -s)
+target_link_libraries(Vantrel PRIVATE vantrel_win32)
+
+# GoogleTest from Debian's source package, built with the cross compiler.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB VANTREL_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/*_test.cpp)
+add_executable(vantrel_win_tests ${VANTREL_WIN_TEST_SOURCES})
+target_include_directories(vantrel_win_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests/shared)
+target_compile_options(vantrel_win_tests PRIVATE ${VANTREL_WARNINGS})
+target_link_options(vantrel_win_tests PRIVATE ${VANTREL_STATIC_RUNTIME})
+target_link_libraries(vantrel_win_tests PRIVATE vantrel_win32 gtest_main)
+
+# Starts a program with an exact command line, as Explorer or the autorun
+# entry would, and optionally waits for it.
+add_executable(launch tests/windows/launch.cpp)
+target_compile_options(launch PRIVATE ${VANTREL_WARNINGS})
+target_link_options(launch PRIVATE ${VANTREL_STATIC_RUNTIME})

@@ -1,0 +1,211 @@
+#include "app/main_window_win32.h"
+
+#include <windowsx.h>
+
+#include "app/single_instance_win32.h"
+#include "app/win32_text.h"
+#include "app/window_outline_win32.h"
+#include "hotkeys/hotkeys_file.h"
+#include "settings/profile_storage.h"
+
+namespace vantrel::app {
+namespace {
+
+constexpr int kClientWidth = 542;
+constexpr int kClientHeight = 366;
+constexpr COLORREF kBackground = RGB(220, 240, 255);
+constexpr RECT kListBounds{2, 45, 2 + 538, 45 + 228};
+constexpr int kListId = 100;
+
+constexpr UINT_PTR kTimerInit = 1;
+constexpr UINT kTimerInitInterval = 10;
+constexpr UINT_PTR kTimerLogo = 2;
+constexpr UINT kTimerLogoInterval = 2000;
+
+enum MenuCommand : int { kAbout1 = 1001, kOptions1, kWhatsnew1, kHide1, kMinimize1, kExit1 };
+
+std::optional<std::string> computer_name() {
+  char name[256];
+  DWORD size = sizeof name;
+  if (!GetComputerNameA(name, &size)) return std::nullopt;
+  return std::string(name, size);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, settings::SettingsStore& settings)
+    : instance_(instance),
+      settings_(settings),
+      hotkeys_path_(settings::profile_path(win32::program_folder(), hotkeys::kHotkeysFileName)),
+      settings_path_(settings::profile_path(win32::program_folder(), "Settings.ini")),
+      background_(CreateSolidBrush(kBackground)) {
+  WNDCLASSEXA window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = window_proc;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  window_class.hbrBackground = background_.get();
+  window_class.lpszClassName = kMainWindowClass;
+  RegisterClassExA(&window_class);
+
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - kClientWidth) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - kClientHeight) / 2;
+  CreateWindowExA(0, kMainWindowClass, kMainWindowTitle, WS_POPUP | WS_CLIPCHILDREN, left, top, kClientWidth,
+                  kClientHeight, nullptr, nullptr, instance, this);
+}
+
+MainWindow::~MainWindow() {
+  if (window_) DestroyWindow(window_);
+}
+
+LRESULT CALLBACK MainWindow::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(window, message, wparam, lparam);
+  return self->handle(message, wparam, lparam);
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      apply_rounded_outline(window_);
+      create_controls();
+      SetTimer(window_, kTimerInit, kTimerInitInterval, nullptr);
+      SetTimer(window_, kTimerLogo, kTimerLogoInterval, nullptr);
+      return 0;
+    case WM_TIMER:
+      // Each start-up timer fires once.
+      KillTimer(window_, wparam);
+      if (wparam == kTimerInit) run_startup_tick(*this);
+      // TimerLogo's tick hides the splash, which is never shown yet.
+      return 0;
+    case WM_CONTEXTMENU:
+      // The hotkey list has a menu of its own.
+      if (list_ && reinterpret_cast<HWND>(wparam) == list_->handle()) return 0;
+      show_context_menu(lparam);
+      return 0;
+    case WM_COMMAND:
+      on_command(LOWORD(wparam));
+      return 0;
+    case WM_CLOSE:
+      if (handle_close_request(exiting_, *this)) DestroyWindow(window_);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wparam) handle_session_end(*this);
+      return 0;
+    case WM_DESTROY:
+      list_.reset();
+      window_ = nullptr;
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcA(window_, message, wparam, lparam);
+  }
+}
+
+void MainWindow::create_controls() { list_ = std::make_unique<hotkeys::HotkeyListView>(window_, kListId, kListBounds); }
+
+void MainWindow::show_context_menu(LPARAM at) {
+  const win32::UniqueMenu menu(CreatePopupMenu());
+  // About, Options and What's new open windows that are not part of the
+  // program yet; they show, greyed, where they will be.
+  AppendMenuA(menu.get(), MF_STRING | MF_GRAYED, kAbout1, "About");
+  AppendMenuA(menu.get(), MF_STRING | MF_GRAYED, kOptions1, "Options");
+  AppendMenuA(menu.get(), MF_STRING | MF_GRAYED, kWhatsnew1, "What's new");
+  AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu.get(), MF_STRING, kHide1, "Hide");
+  AppendMenuA(menu.get(), MF_STRING, kMinimize1, "Minimize");
+  AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu.get(), MF_STRING, kExit1, "Exit");
+  POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+  if (point.x == -1 && point.y == -1) GetCursorPos(&point);
+  SetForegroundWindow(window_);
+  TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, point.x, point.y, 0, window_, nullptr);
+  PostMessageA(window_, WM_NULL, 0, 0);
+}
+
+void MainWindow::on_command(int id) {
+  switch (id) {
+    case kHide1:
+      hide_command();
+      break;
+    case kMinimize1:
+      ShowWindow(window_, SW_MINIMIZE);
+      break;
+    case kExit1:
+      exit_command();
+      break;
+    default:
+      break;
+  }
+}
+
+void MainWindow::exit_command() {
+  exiting_ = true;
+  PostMessageA(window_, WM_CLOSE, 0, 0);
+}
+
+void MainWindow::hide_command() {
+  hide_main_window();
+  save_hotkeys();
+}
+
+void MainWindow::report_save(const std::string& path, const std::optional<std::string>& error) {
+  if (!error) return;
+  if (const auto message = save_notice_.message_for(path, *error)) {
+    MessageBoxW(window_, win32::widen(*message).c_str(), L"Vantrel", MB_OK | MB_ICONWARNING);
+  }
+}
+
+// Start-up steps. The empty ones belong to parts of the program that are
+// still to come (sound, splash, icon picker, registration, display); each
+// is the place where that part plugs in.
+void MainWindow::reset_volume_step() {}
+
+void MainWindow::load_hotkeys() {
+  rows_ = hotkeys::load_hotkeys(settings::load_document(storage_, hotkeys_path_), computer_name());
+  list_->show(rows_);
+}
+
+void MainWindow::load_settings() { settings_.load(); }
+bool MainWindow::logo_setting() const { return settings_.show_logo(); }
+std::string MainWindow::command_line() const { return GetCommandLineA(); }
+
+std::string MainWindow::program_path() const {
+  char path[MAX_PATH * 4];
+  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+  return std::string(path, length);
+}
+
+void MainWindow::show_splash() {}
+void MainWindow::set_list_columns() { list_->set_columns(); }
+void MainWindow::fill_icon_picker() {}
+void MainWindow::register_enabled_hotkeys() {}
+void MainWindow::reapply_display_positions() {}
+
+void MainWindow::show_main_window() {
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  SetFocus(list_->handle());
+}
+
+void MainWindow::hide_main_window() { ShowWindow(window_, SW_HIDE); }
+void MainWindow::unregister_all_hotkeys() {}
+void MainWindow::clear_display() {}
+
+void MainWindow::save_settings() { report_save(settings_path_, settings_.save()); }
+
+void MainWindow::save_hotkeys() {
+  list_->read_checks(rows_);
+  report_save(hotkeys_path_, settings::save_document(storage_, hotkeys_path_, [this](settings::IniDocument& document) {
+                hotkeys::store_hotkeys(rows_, document);
+              }));
+}
+
+}  // namespace vantrel::app

@@ -1,0 +1,19 @@
+#include "app/window_outline_win32.h"
+
+#include "app/win32_handles.h"
+
+namespace vantrel::app {
+
+void apply_rounded_outline(HWND window) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  const int width = bounds.right - bounds.left;
+  const int height = bounds.bottom - bounds.top;
+  win32::UniqueGdi<HRGN> outline(CreateRectRgn(0, 50, width, height));
+  const win32::UniqueGdi<HRGN> rounded(CreateRoundRectRgn(0, 0, width + 1, height + 2, 5, 5));
+  CombineRgn(outline.get(), outline.get(), rounded.get(), RGN_OR);
+  // The window owns the region once it is set.
+  if (SetWindowRgn(window, outline.get(), TRUE)) outline.release();
+}
+
+}  // namespace vantrel::app

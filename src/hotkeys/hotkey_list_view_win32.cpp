@@ -1,0 +1,102 @@
+#include "hotkeys/hotkey_list_view_win32.h"
+
+#include "app/win32_handles.h"
+#include "app/win32_text.h"
+
+namespace vantrel::hotkeys {
+namespace {
+
+constexpr int kIconSize = 32;
+
+// A key cap in one of a few colours per index; the final pictures come with
+// the hotkey editor.
+void add_key_cap_icons(HIMAGELIST icons) {
+  static constexpr COLORREF kColours[] = {RGB(52, 101, 164), RGB(204, 0, 0),   RGB(78, 154, 6),
+                                          RGB(196, 160, 0),  RGB(117, 80, 123), RGB(85, 87, 83)};
+  const win32::WindowDc screen(nullptr);
+  for (int i = 0; i < kIconCount; ++i) {
+    win32::UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
+    win32::UniqueGdi<HBITMAP> picture(CreateCompatibleBitmap(screen.get(), kIconSize, kIconSize));
+    {
+      const win32::SelectedObject selected(dc.get(), picture.get());
+      const RECT all{0, 0, kIconSize, kIconSize};
+      win32::UniqueGdi<HBRUSH> back(CreateSolidBrush(RGB(255, 0, 255)));
+      FillRect(dc.get(), &all, back.get());
+      win32::UniqueGdi<HBRUSH> face(CreateSolidBrush(kColours[i % 6]));
+      win32::UniqueGdi<HPEN> edge(CreatePen(PS_SOLID, 1, RGB(40, 40, 40)));
+      const win32::SelectedObject pen(dc.get(), edge.get());
+      const win32::SelectedObject brush(dc.get(), face.get());
+      RoundRect(dc.get(), 3, 5, 29, 29, 7, 7);
+    }
+    ImageList_AddMasked(icons, picture.get(), RGB(255, 0, 255));
+  }
+}
+
+}  // namespace
+
+HotkeyListView::HotkeyListView(HWND parent, int control_id, RECT bounds) {
+  list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, bounds.left,
+                          bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id)), nullptr, nullptr);
+  ListView_SetExtendedListViewStyle(list_, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+  icons_ = ImageList_Create(kIconSize, kIconSize, ILC_COLOR24 | ILC_MASK, kIconCount, 0);
+  add_key_cap_icons(icons_);
+  ListView_SetImageList(list_, icons_, LVSIL_SMALL);
+  for (int i = 0; i < kColumnCount; ++i) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH | LVCF_FMT;
+    column.fmt = kColumns[static_cast<std::size_t>(i)].align == ColumnAlign::centre && i > 0 ? LVCFMT_CENTER
+                                                                                            : LVCFMT_LEFT;
+    column.cx = 0;
+    ListView_InsertColumn(list_, i, &column);
+  }
+}
+
+HotkeyListView::~HotkeyListView() {
+  if (icons_) ImageList_Destroy(icons_);
+}
+
+void HotkeyListView::set_columns() {
+  for (int i = 0; i < kColumnCount; ++i) {
+    const ColumnSpec& spec = kColumns[static_cast<std::size_t>(i)];
+    std::wstring caption = win32::widen(spec.caption);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = caption.data();
+    column.cx = spec.width;
+    ListView_SetColumn(list_, i, &column);
+  }
+}
+
+void HotkeyListView::show(const std::vector<HotkeyRow>& rows) {
+  SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+  ListView_DeleteAllItems(list_);
+  int index = 0;
+  for (const HotkeyRow& row : rows) {
+    const auto texts = column_texts(row);
+    std::wstring caption = win32::widen(texts[0]);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = index;
+    item.pszText = caption.data();
+    item.iImage = row.image;
+    ListView_InsertItem(list_, &item);
+    for (int column = 1; column < kColumnCount; ++column) {
+      std::wstring text = win32::widen(texts[static_cast<std::size_t>(column)]);
+      ListView_SetItemText(list_, index, column, text.data());
+    }
+    ListView_SetCheckState(list_, index, row.checked);
+    ++index;
+  }
+  SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+}
+
+void HotkeyListView::read_checks(std::vector<HotkeyRow>& rows) const {
+  const int count = ListView_GetItemCount(list_);
+  for (int i = 0; i < count && i < static_cast<int>(rows.size()); ++i) {
+    rows[static_cast<std::size_t>(i)].checked = ListView_GetCheckState(list_, i) != 0;
+  }
+}
+
+}  // namespace vantrel::hotkeys

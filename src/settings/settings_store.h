@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace vantrel::settings {
+
+// The settings as start-up and exit see them. The Options window will be
+// their live store; until it exists the program runs on the defaults.
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  virtual void load() = 0;
+  // Writes the settings file; returns why it failed.
+  virtual std::optional<std::string> save() = 0;
+  virtual bool show_logo() const = 0;
+};
+
+// Every setting at its default. Reads and writes no file, so a settings
+// file left by another build is neither used nor overwritten.
+class DefaultSettings : public SettingsStore {
+ public:
+  void load() override {}
+  std::optional<std::string> save() override { return std::nullopt; }
+  bool show_logo() const override { return true; }
+};
+
+}  // namespace vantrel::settings
