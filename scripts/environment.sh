@@ -1,0 +1,39 @@
+# Sourced by the run and test scripts: a display (Xvfb when there is none),
+# and a 64-bit Wine prefix of our own, started and ready.
+# Expects VANTREL_STATE to name a folder for the prefix.
+
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEPREFIX=${WINEPREFIX:-$VANTREL_STATE/wineprefix}
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+vantrel_cleanup_pids=()
+vantrel_cleanup() {
+  wineserver -k 2>/dev/null || true
+  for pid in "${vantrel_cleanup_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+}
+trap vantrel_cleanup EXIT
+
+if [ -z "${DISPLAY:-}" ]; then
+  for n in $(seq 90 120); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+      vantrel_cleanup_pids+=($!)
+      export DISPLAY=":$n"
+      for _ in $(seq 1 100); do
+        [ -e "/tmp/.X11-unix/X$n" ] && break
+        sleep 0.1
+      done
+      break
+    fi
+  done
+fi
+
+mkdir -p "$WINEPREFIX"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "Preparing the Wine prefix in $WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 || true
+fi
+# One persistent server for the whole run keeps each program start quick.
+wineserver -p
+wineboot >/dev/null 2>&1 || true

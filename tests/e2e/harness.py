@@ -1,0 +1,169 @@
+"""Drives the real Vantrel.exe under Wine and Xvfb the way a user would:
+starts it with a given command line, finds its windows on the X display,
+clicks, types, and reads the files it leaves beside itself."""
+
+import os
+import shutil
+import signal
+import socket
+import subprocess
+import tempfile
+import time
+import unittest
+
+BUILD = os.environ.get("VANTREL_BUILD", "")
+WINE = os.environ.get("WINE", "wine")
+MAIN_TITLE = "^Vantrel$"
+MAIN_SIZE = (542, 366)
+
+
+def wait_until(predicate, timeout=15.0, interval=0.1):
+    """The predicate's first true value, or None when the time runs out."""
+    end = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > end:
+            return None
+        time.sleep(interval)
+
+
+def xdotool(*args):
+    result = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True)
+    return result.stdout.strip()
+
+
+def visible_windows(title=MAIN_TITLE):
+    out = xdotool("search", "--onlyvisible", "--name", title)
+    return [int(w) for w in out.split()] if out else []
+
+
+def geometry(window):
+    """(x, y, width, height) of an X window."""
+    values = {}
+    for line in xdotool("getwindowgeometry", "--shell", window).splitlines():
+        key, _, value = line.partition("=")
+        values[key] = int(value)
+    return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
+
+
+def press_over(window, key):
+    """Presses a key with the pointer over the window: with no window
+    manager, the keyboard goes to the window under the pointer."""
+    x, y, width, height = geometry(window)
+    xdotool("mousemove", x + width // 2, y + height // 2)
+    time.sleep(0.2)
+    xdotool("key", key)
+
+
+def read_ini(path, section="HotKeys"):
+    """Key to value of one section, as plain text parsing sees it."""
+    values = {}
+    current = None
+    with open(path, "rb") as handle:
+        for raw in handle.read().decode("latin-1").splitlines():
+            line = raw.strip()
+            if line.startswith("[") and "]" in line:
+                current = line[1 : line.rindex("]")].strip().lower()
+            elif current == section.lower() and "=" in line:
+                key, _, value = line.partition("=")
+                values.setdefault(key.strip(), value.strip())
+    return values
+
+
+def computer_name():
+    """What Windows reports as this machine's name under Wine."""
+    return socket.gethostname().split(".")[0].upper()[:15]
+
+
+class Vantrel:
+    """One copy of the program in a folder of its own."""
+
+    def __init__(self):
+        self.folder = tempfile.mkdtemp(prefix="vantrel-e2e-")
+        shutil.copy(os.path.join(BUILD, "Vantrel.exe"), self.folder)
+        self.processes = []
+
+    @property
+    def exe_windows_path(self):
+        return "Z:" + os.path.join(self.folder, "Vantrel.exe").replace("/", "\\")
+
+    def file(self, name):
+        return os.path.join(self.folder, name)
+
+    def write(self, name, text):
+        with open(self.file(name), "wb") as handle:
+            handle.write(text.encode("latin-1"))
+
+    def start(self, after_path=" ", path=None):
+        """Starts the program with the command line "<path>" + after_path,
+        exactly; returns the process, which ends when the program does."""
+        command_line = '"%s"%s' % (path or self.exe_windows_path, after_path)
+        process = subprocess.Popen(
+            [WINE, os.path.join(BUILD, "launch.exe"), "--wait", command_line],
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+        )
+        self.processes.append(process)
+        return process
+
+    def running(self):
+        return any(p.poll() is None for p in self.processes) or subprocess.run(
+            ["pgrep", "-f", os.path.basename(self.folder)], capture_output=True
+        ).returncode == 0
+
+    def main_window(self, timeout=15.0):
+        """The visible main window, or None."""
+
+        def find():
+            for window in visible_windows():
+                if geometry(window)[2:] == MAIN_SIZE:
+                    return window
+            return None
+
+        return wait_until(find, timeout)
+
+    def hidden_for(self, seconds):
+        """True when no main window shows during the whole period."""
+        return wait_until(lambda: self.main_window(timeout=0), timeout=seconds) is None
+
+    def context_menu_item(self, index_from_bottom=0):
+        """Right-clicks the window below the list and picks a menu item with
+        the keyboard, counted from the bottom (0 is "Exit")."""
+        window = self.main_window()
+        assert window, "main window not visible"
+        x, y, _, _ = geometry(window)
+        before = set(visible_windows(".*"))
+        xdotool("mousemove", x + 270, y + 320, "click", "3")
+        menu = wait_until(lambda: [w for w in visible_windows(".*") if w not in before], timeout=5)
+        assert menu, "no context menu appeared"
+        for _ in range(index_from_bottom + 1):
+            xdotool("key", "Up")
+        xdotool("key", "Return")
+
+    def exit(self, timeout=15.0):
+        self.context_menu_item(0)
+        return self.wait_ended(timeout)
+
+    def wait_ended(self, timeout=15.0):
+        return wait_until(lambda: not self.running(), timeout) is not None
+
+    def stop(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.send_signal(signal.SIGTERM)
+        subprocess.run(["pkill", "-f", os.path.basename(self.folder)], capture_output=True)
+        wait_until(lambda: not self.running(), timeout=5)
+
+    def remove(self):
+        self.stop()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+class VantrelTest(unittest.TestCase):
+    def setUp(self):
+        if not BUILD:
+            self.skipTest("VANTREL_BUILD is not set")
+        self.app = Vantrel()
+        self.addCleanup(self.app.remove)
