@@ -43,3 +43,13 @@ target_link_libraries(vantrel_win_tests PRIVATE vantrel_win32 gtest_main)
 add_executable(launch tests/windows/launch.cpp)
 target_compile_options(launch PRIVATE ${VANTREL_WARNINGS})
 target_link_options(launch PRIVATE ${VANTREL_STATIC_RUNTIME})
+
+# Benchmarks: figures for the notes, run by scripts/bench.sh, never by CTest.
+add_executable(vantrel_bench bench/hotkeys_file_bench.cpp)
+target_compile_options(vantrel_bench PRIVATE ${VANTREL_WARNINGS})
+target_link_options(vantrel_bench PRIVATE ${VANTREL_STATIC_RUNTIME})
+target_link_libraries(vantrel_bench PRIVATE vantrel_win32)
+
+add_executable(bare_window WIN32 bench/bare_window.cpp)
+target_compile_options(bare_window PRIVATE ${VANTREL_WARNINGS})
+target_link_options(bare_window PRIVATE ${VANTREL_STATIC_RUNTIME})

@@ -30,10 +30,10 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 mkdir -p "$WINEPREFIX"
+# One persistent server for the whole run keeps each program start quick
+# (it may already run for this prefix).
+wineserver -p 2>/dev/null || true
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Preparing the Wine prefix in $WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 || true
 fi
-# One persistent server for the whole run keeps each program start quick.
-wineserver -p
-wineboot >/dev/null 2>&1 || true
+wineboot -i >/dev/null 2>&1 || true
