@@ -4,14 +4,8 @@
 # process start to the end of start-up (window shown) for Vantrel against a
 # bare Win32 program that makes one window and registers 20 hotkeys.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$root/scripts/setup.sh"
-build=${VANTREL_BUILD_DIR:-$root/build}
-export VANTREL_STATE=$build
-mkdir -p "$build"
 # shellcheck source=environment.sh
-source "$root/scripts/environment.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cmake --build "$build" --target vantrel_windows -j "$(nproc)" >/dev/null
 win=$build/windows
 

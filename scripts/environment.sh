@@ -1,10 +1,15 @@
-# Sourced by the run and test scripts: a display (Xvfb when there is none),
-# and a 64-bit Wine prefix of our own, started and ready.
-# Expects VANTREL_STATE to name a folder for the prefix.
+# Sourced by the run, test and bench scripts: installs what is missing,
+# starts a display (Xvfb when there is none) and a 64-bit Wine prefix of our
+# own, and configures the build tree. Sets root and build.
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$root/scripts/setup.sh"
+build=${VANTREL_BUILD_DIR:-$root/build}
+mkdir -p "$build"
 
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEPREFIX=${WINEPREFIX:-$VANTREL_STATE/wineprefix}
+export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 vantrel_cleanup_pids=()
@@ -35,5 +40,7 @@ mkdir -p "$WINEPREFIX"
 wineserver -p 2>/dev/null || true
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Preparing the Wine prefix in $WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 || true
 fi
-wineboot -i >/dev/null 2>&1 || true
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -3,16 +3,9 @@
 # no display). Arguments after the script go on the program's command line;
 # with none it starts as a plain start from Explorer would.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$root/scripts/setup.sh"
-
-build=${VANTREL_BUILD_DIR:-$root/build}
-export VANTREL_STATE=$build
-mkdir -p "$build"
 # shellcheck source=environment.sh
-source "$root/scripts/environment.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target vantrel_windows -j "$(nproc)"
 
 # The program keeps its files beside itself.
