@@ -17,14 +17,14 @@ add_library(vantrel_win32 STATIC
 )
 target_compile_definitions(vantrel_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_compile_options(vantrel_win32 PRIVATE ${VANTREL_WARNINGS})
-target_link_libraries(vantrel_win32 PUBLIC vantrel_core comctl32 gdi32 user32 kernel32 shell32 advapi32 winmm)
+target_link_libraries(vantrel_win32 PUBLIC vantrel_core comctl32 gdi32 user32 kernel32 shell32 ole32 advapi32 winmm)
 
 add_executable(Vantrel WIN32 src/app/main_win32.cpp src/app/resources/vantrel.rc)
 configure_file(src/app/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h)
 target_include_directories(Vantrel PRIVATE ${CMAKE_BINARY_DIR}/generated ${CMAKE_CURRENT_SOURCE_DIR}/src/app/resources)
 target_compile_options(Vantrel PRIVATE ${VANTREL_WARNINGS})
 target_link_options(Vantrel PRIVATE -municode ${VANTREL_STATIC_RUNTIME} -s)
-target_link_libraries(Vantrel PRIVATE vantrel_win32)
+target_link_libraries(Vantrel PRIVATE vantrel_win32 ole32)
 
 # GoogleTest from Debian's source package, built with the cross compiler.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
@@ -53,3 +53,11 @@ target_link_libraries(vantrel_bench PRIVATE vantrel_win32)
 add_executable(bare_window WIN32 bench/bare_window.cpp)
 target_compile_options(bare_window PRIVATE ${VANTREL_WARNINGS})
 target_link_options(bare_window PRIVATE ${VANTREL_STATIC_RUNTIME})
+
+# Helpers the end-to-end tests drive the program with.
+add_executable(record_run WIN32 tests/windows/record_run.cpp)
+add_executable(hold_hotkey tests/windows/hold_hotkey.cpp)
+foreach(helper record_run hold_hotkey)
+  target_compile_options(${helper} PRIVATE ${VANTREL_WARNINGS})
+  target_link_options(${helper} PRIVATE ${VANTREL_STATIC_RUNTIME})
+endforeach()

@@ -1,12 +1,15 @@
 #include "app/main_window_win32.h"
 
+#include <shellapi.h>
 #include <windowsx.h>
 
+#include "actions/registration.h"
 #include "app/single_instance_win32.h"
 #include "app/win32_text.h"
 #include "app/window_outline_win32.h"
 #include "hotkeys/hotkeys_file.h"
 #include "settings/profile_storage.h"
+#include "tray/application_window.h"
 
 namespace vantrel::app {
 namespace {
@@ -22,6 +25,10 @@ constexpr UINT kTimerInitInterval = 10;
 constexpr UINT_PTR kTimerLogo = 2;
 constexpr UINT kTimerLogoInterval = 2000;
 
+// A check box toggled in the list is applied once the click is over, so its
+// message boxes never run inside the list's own notification.
+constexpr UINT kApplyCheckBox = WM_APP + 1;
+
 enum MenuCommand : int { kAbout1 = 1001, kOptions1, kWhatsnew1, kHide1, kMinimize1, kExit1 };
 
 std::optional<std::string> computer_name() {
@@ -33,9 +40,12 @@ std::optional<std::string> computer_name() {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, settings::SettingsStore& settings)
+MainWindow::MainWindow(HINSTANCE instance, settings::SettingsStore& settings, osd::Display& display,
+                       audio::VolumeControl& volume)
     : instance_(instance),
       settings_(settings),
+      display_(display),
+      volume_(volume),
       hotkeys_path_(settings::profile_path(win32::program_folder(), hotkeys::kHotkeysFileName)),
       settings_path_(settings::profile_path(win32::program_folder(), "Settings.ini")),
       background_(CreateSolidBrush(kBackground)) {
@@ -72,6 +82,7 @@ LRESULT CALLBACK MainWindow::window_proc(HWND window, UINT message, WPARAM wpara
 LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
+      registrar_.emplace(window_);
       apply_rounded_outline(window_);
       create_controls();
       SetTimer(window_, kTimerInit, kTimerInitInterval, nullptr);
@@ -91,6 +102,12 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND:
       on_command(LOWORD(wparam));
       return 0;
+    case WM_NOTIFY:
+      on_list_notify(*reinterpret_cast<const NMHDR*>(lparam));
+      return 0;
+    case kApplyCheckBox:
+      apply_check_box(static_cast<int>(wparam));
+      return 0;
     case WM_CLOSE:
       if (handle_close_request(exiting_, *this)) DestroyWindow(window_);
       return 0;
@@ -109,7 +126,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-void MainWindow::create_controls() { list_ = std::make_unique<hotkeys::HotkeyListView>(window_, kListId, kListBounds); }
+void MainWindow::create_controls() {
+  list_ = std::make_unique<hotkeys::HotkeyListView>(window_, kListId, kListBounds);
+}
 
 void MainWindow::show_context_menu(LPARAM at) {
   const win32::UniqueMenu menu(CreatePopupMenu());
@@ -126,7 +145,8 @@ void MainWindow::show_context_menu(LPARAM at) {
   POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
   if (point.x == -1 && point.y == -1) GetCursorPos(&point);
   SetForegroundWindow(window_);
-  TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, point.x, point.y, 0, window_, nullptr);
+  TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, point.x, point.y, 0, window_,
+                 nullptr);
   PostMessageA(window_, WM_NULL, 0, 0);
 }
 
@@ -144,6 +164,51 @@ void MainWindow::on_command(int id) {
     default:
       break;
   }
+}
+
+void MainWindow::application_events_message(const MSG& message) {
+  if (message.message != actions::kHotkeyMessage) return;
+  // A copy: the action may change the list (and so the rows) under it.
+  if (const hotkeys::HotkeyRow* row =
+          actions::row_for_identifier(rows_, static_cast<long long>(message.wParam))) {
+    const std::string action = row->action;
+    actions::run_hotkey_action(action, false, *this);
+  }
+}
+
+void MainWindow::on_list_notify(const NMHDR& header) {
+  if (!list_ || header.hwndFrom != list_->handle() || filling_list_) return;
+  if (header.code == LVN_ITEMCHANGED) {
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    const bool check_changed = (change.uChanged & LVIF_STATE) &&
+                               ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) &&
+                               change.iItem >= 0;
+    if (check_changed) PostMessageA(window_, kApplyCheckBox, static_cast<WPARAM>(change.iItem), 0);
+  } else if (header.code == LVN_KEYDOWN) {
+    const auto& key = reinterpret_cast<const NMLVKEYDOWN&>(header);
+    const int selected = ListView_GetNextItem(list_->handle(), -1, LVNI_SELECTED);
+    if (key.wVKey == VK_RETURN && selected >= 0 && selected < static_cast<int>(rows_.size())) {
+      const std::string action = rows_[static_cast<std::size_t>(selected)].action;
+      actions::run_hotkey_action(action, false, *this);
+    }
+  }
+}
+
+void MainWindow::apply_check_box(int index) {
+  if (index < 0 || index >= static_cast<int>(rows_.size())) return;
+  const auto position = static_cast<std::size_t>(index);
+  rows_[position].checked = ListView_GetCheckState(list_->handle(), index) != 0;
+  const actions::ReregisterResult result = actions::apply_enabled_state(rows_, position, *registrar_);
+  if (!rows_[position].checked) {
+    filling_list_ = true;
+    ListView_SetCheckState(list_->handle(), index, FALSE);
+    filling_list_ = false;
+  }
+  if (result.message) show_info(*result.message);
+}
+
+void MainWindow::show_info(const std::string& text) {
+  MessageBoxA(window_, text.c_str(), "Vantrel", MB_OK);
 }
 
 void MainWindow::exit_command() {
@@ -170,12 +235,20 @@ void MainWindow::reset_volume_step() {}
 
 void MainWindow::load_hotkeys() {
   rows_ = hotkeys::load_hotkeys(settings::load_document(storage_, hotkeys_path_), computer_name());
+  filling_list_ = true;
   list_->show(rows_);
+  filling_list_ = false;
 }
 
-void MainWindow::load_settings() { settings_.load(); }
-bool MainWindow::logo_setting() const { return settings_.show_logo(); }
-std::string MainWindow::command_line() const { return GetCommandLineA(); }
+void MainWindow::load_settings() {
+  settings_.load();
+}
+bool MainWindow::logo_setting() const {
+  return settings_.show_logo();
+}
+std::string MainWindow::command_line() const {
+  return GetCommandLineA();
+}
 
 std::string MainWindow::program_path() const {
   char path[MAX_PATH * 4];
@@ -184,26 +257,96 @@ std::string MainWindow::program_path() const {
 }
 
 void MainWindow::show_splash() {}
-void MainWindow::set_list_columns() { list_->set_columns(); }
+void MainWindow::set_list_columns() {
+  list_->set_columns();
+}
 void MainWindow::fill_icon_picker() {}
-void MainWindow::register_enabled_hotkeys() {}
+void MainWindow::register_enabled_hotkeys() {
+  actions::register_enabled_hotkeys(rows_, *registrar_);
+  filling_list_ = true;
+  list_->show(rows_);
+  filling_list_ = false;
+}
 void MainWindow::reapply_display_positions() {}
 
 void MainWindow::show_main_window() {
+  hide_application();
+  show_application();
+}
+
+void MainWindow::show_application() {
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
   SetFocus(list_->handle());
 }
 
-void MainWindow::hide_main_window() { ShowWindow(window_, SW_HIDE); }
-void MainWindow::unregister_all_hotkeys() {}
-void MainWindow::clear_display() {}
+void MainWindow::hide_application() {
+  ShowWindow(window_, SW_HIDE);
+}
 
-void MainWindow::save_settings() { report_save(settings_path_, settings_.save()); }
+void MainWindow::hide_main_window() {
+  ShowWindow(window_, SW_HIDE);
+}
+void MainWindow::unregister_all_hotkeys() {
+  actions::unregister_all_hotkeys(rows_, *registrar_);
+}
+void MainWindow::clear_display() {
+  display_.clear();
+}
+
+void MainWindow::toggle_application() {
+  if (!IsWindowVisible(window_)) {
+    RECT bounds{};
+    GetWindowRect(window_, &bounds);
+    const tray::Point origin =
+        tray::centred_origin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                             bounds.right - bounds.left, bounds.bottom - bounds.top);
+    SetWindowPos(window_, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    show_application();
+  } else {
+    hide_application();
+  }
+}
+
+void MainWindow::lower_volume() {
+  volume_.lower();
+}
+void MainWindow::raise_volume() {
+  volume_.raise();
+}
+audio::Levels MainWindow::read_volume() {
+  return volume_.read();
+}
+bool MainWindow::show_volume_progress_setting() const {
+  return settings_.show_volume_progress();
+}
+bool MainWindow::toggle_mute() {
+  return volume_.toggle_mute();
+}
+
+long long MainWindow::shell_open(const std::string& action) {
+  const HINSTANCE result = ShellExecuteA(nullptr, "open", action.c_str(), "", "", SW_SHOWNORMAL);
+  return static_cast<long long>(reinterpret_cast<INT_PTR>(result));
+}
+
+void MainWindow::show_osd(const std::string& text) {
+  display_.show_text(text);
+}
+void MainWindow::show_volume_progress(double left_percent, double right_percent) {
+  display_.show_volume_progress(left_percent, right_percent);
+}
+void MainWindow::show_message(const std::string& text) {
+  show_info(text);
+}
+
+void MainWindow::save_settings() {
+  report_save(settings_path_, settings_.save());
+}
 
 void MainWindow::save_hotkeys() {
   list_->read_checks(rows_);
-  report_save(hotkeys_path_, settings::save_document(storage_, hotkeys_path_, [this](settings::IniDocument& document) {
+  report_save(hotkeys_path_,
+              settings::save_document(storage_, hotkeys_path_, [this](settings::IniDocument& document) {
                 hotkeys::store_hotkeys(rows_, document);
               }));
 }

@@ -3,14 +3,19 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "actions/dispatch.h"
+#include "actions/hotkey_registrar_win32.h"
 #include "app/lifecycle.h"
 #include "app/save_failure_notice.h"
 #include "app/win32_handles.h"
+#include "audio/volume_control.h"
 #include "hotkeys/hotkey_list_view_win32.h"
 #include "hotkeys/hotkey_record.h"
+#include "osd/display.h"
 #include "settings/profile_storage_win32.h"
 #include "settings/settings_store.h"
 
@@ -18,14 +23,18 @@ namespace vantrel::app {
 
 // The main window: borderless, hidden until the start-up tick decides, and
 // the owner of the hotkey rows for the whole run.
-class MainWindow : private StartupHost, private ShutdownHost {
+class MainWindow : private StartupHost, private ShutdownHost, private actions::ActionServices {
  public:
-  MainWindow(HINSTANCE instance, settings::SettingsStore& settings);
+  MainWindow(HINSTANCE instance, settings::SettingsStore& settings, osd::Display& display,
+             audio::VolumeControl& volume);
   ~MainWindow();
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
   HWND handle() const { return window_; }
+
+  // Sees every message the loop takes from the queue, before dispatch.
+  void application_events_message(const MSG& message);
 
  private:
   static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -36,6 +45,11 @@ class MainWindow : private StartupHost, private ShutdownHost {
   void exit_command();
   void hide_command();
   void report_save(const std::string& path, const std::optional<std::string>& error);
+  void on_list_notify(const NMHDR& header);
+  void apply_check_box(int index);
+  void show_info(const std::string& text);
+  void show_application();
+  void hide_application();
 
   // StartupHost
   void reset_volume_step() override;
@@ -58,14 +72,30 @@ class MainWindow : private StartupHost, private ShutdownHost {
   void save_settings() override;
   void save_hotkeys() override;
 
+  // ActionServices
+  void toggle_application() override;
+  void lower_volume() override;
+  void raise_volume() override;
+  audio::Levels read_volume() override;
+  bool show_volume_progress_setting() const override;
+  bool toggle_mute() override;
+  long long shell_open(const std::string& action) override;
+  void show_osd(const std::string& text) override;
+  void show_volume_progress(double left_percent, double right_percent) override;
+  void show_message(const std::string& text) override;
+
   HINSTANCE instance_;
   settings::SettingsStore& settings_;
+  osd::Display& display_;
+  audio::VolumeControl& volume_;
   settings::Win32ProfileStorage storage_;
   std::string hotkeys_path_;
   std::string settings_path_;
   win32::UniqueGdi<HBRUSH> background_;
   HWND window_ = nullptr;
   std::unique_ptr<hotkeys::HotkeyListView> list_;
+  std::optional<actions::Win32HotkeyRegistrar> registrar_;
+  bool filling_list_ = false;
   std::vector<hotkeys::HotkeyRow> rows_;
   bool exiting_ = false;
   SaveFailureNotice save_notice_;

@@ -14,6 +14,7 @@ class SettingsStore {
   // Writes the settings file; returns why it failed.
   virtual std::optional<std::string> save() = 0;
   virtual bool show_logo() const = 0;
+  virtual bool show_volume_progress() const = 0;
 };
 
 // Every setting at its default. Reads and writes no file, so a settings
@@ -23,6 +24,7 @@ class DefaultSettings : public SettingsStore {
   void load() override {}
   std::optional<std::string> save() override { return std::nullopt; }
   bool show_logo() const override { return true; }
+  bool show_volume_progress() const override { return true; }
 };
 
 }  // namespace vantrel::settings

@@ -89,6 +89,11 @@ class Vantrel:
     def exe_windows_path(self):
         return "Z:" + os.path.join(self.folder, "Vantrel.exe").replace("/", "\\")
 
+    def add_helper(self, name):
+        """Copies a helper program beside Vantrel; returns its Windows path."""
+        shutil.copy(os.path.join(BUILD, name), self.folder)
+        return "Z:" + os.path.join(self.folder, name).replace("/", "\\")
+
     def file(self, name):
         return os.path.join(self.folder, name)
 
@@ -167,3 +172,41 @@ class VantrelTest(unittest.TestCase):
             self.skipTest("VANTREL_BUILD is not set")
         self.app = Vantrel()
         self.addCleanup(self.app.remove)
+
+
+class OtherProgram:
+    """Another program's window to type into: Wine's Notepad, at the top
+    left of the screen, clear of Vantrel's centred window."""
+
+    def __init__(self):
+        self.process = subprocess.Popen(
+            [WINE, "notepad.exe"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL
+        )
+        self.window = wait_until(lambda: visible_windows("Notepad"), timeout=20)
+        assert self.window, "Notepad did not start"
+        self.window = self.window[0]
+
+    def point(self):
+        """Puts the pointer over this window, which gives it the keyboard."""
+        x, y, _, _ = geometry(self.window)
+        xdotool("mousemove", x + 60, y + 60)
+        time.sleep(0.2)
+
+    def press(self, keys):
+        """Presses keys while this window has the keyboard."""
+        self.point()
+        xdotool("key", keys)
+
+    def close(self):
+        self.process.terminate()
+        subprocess.run(["pkill", "-f", "notepad.exe"], capture_output=True)
+        wait_until(lambda: not visible_windows("Notepad"), timeout=5)
+
+
+def helper_runs(app):
+    """How often the run-recording helper beside the program has run."""
+    try:
+        with open(app.file("record_run.exe.log")) as handle:
+            return len(handle.read().split())
+    except FileNotFoundError:
+        return 0

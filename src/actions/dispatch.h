@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "audio/volume_control.h"
+#include "hotkeys/hotkey_record.h"
+
+namespace vantrel::actions {
+
+inline constexpr unsigned kHotkeyMessage = 786;  // WM_HOTKEY
+
+enum class BuiltIn { show_hide, volume_down, volume_up, volume_mute, none };
+
+// Exact, case-sensitive match of the whole text; anything else is for the
+// shell.
+BuiltIn match_builtin(std::string_view action);
+
+// The message for a shell launch's result code ("" for unlisted failures).
+std::string_view launch_message(long long result_code);
+
+// What the display shows for a launch: the text after the last backslash or
+// colon, or the whole text when it has neither.
+std::string_view file_name_part(std::string_view action);
+
+// A channel level 0..65535 as a percentage with two decimals, truncated
+// toward zero; the "not found" level -1 shows as 0.
+double level_percentage(int level);
+
+// What carrying out an action needs from the rest of the program.
+class ActionServices {
+ public:
+  virtual ~ActionServices() = default;
+  virtual void toggle_application() = 0;
+  virtual void lower_volume() = 0;
+  virtual void raise_volume() = 0;
+  virtual audio::Levels read_volume() = 0;
+  virtual bool show_volume_progress_setting() const = 0;
+  // Toggles mute on the selected line; true when the value written means
+  // muted (or selected).
+  virtual bool toggle_mute() = 0;
+  // Opens the text through the shell with the verb "open"; the result code.
+  virtual long long shell_open(const std::string& action) = 0;
+  virtual void show_osd(const std::string& text) = 0;
+  virtual void show_volume_progress(double left_percent, double right_percent) = 0;
+  virtual void show_message(const std::string& text) = 0;
+};
+
+// Carries out one action. The test flag (the editor's Test button) adds a
+// message box with a launch's result.
+void run_hotkey_action(const std::string& action, bool test, ActionServices& services);
+
+// The row a hotkey message belongs to: the one carrying its identifier, so
+// that deleting rows never makes one shortcut run another's action.
+const hotkeys::HotkeyRow* row_for_identifier(const std::vector<hotkeys::HotkeyRow>& rows, long long id);
+
+}  // namespace vantrel::actions

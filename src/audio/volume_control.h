@@ -1,0 +1,21 @@
+#pragma once
+
+namespace vantrel::audio {
+
+struct Levels {
+  int left = -1;  // 0..65535, or -1 when the line was not found
+  int right = -1;
+};
+
+// The selected mixer line as the volume actions use it.
+class VolumeControl {
+ public:
+  virtual ~VolumeControl() = default;
+  virtual void raise() = 0;
+  virtual void lower() = 0;
+  virtual Levels read() = 0;
+  // True when the value written means muted.
+  virtual bool toggle_mute() = 0;
+};
+
+}  // namespace vantrel::audio

@@ -1,0 +1,96 @@
+"""Global hotkeys pressed while another program has the keyboard."""
+
+import os
+import subprocess
+import time
+
+from harness import BUILD, WINE, OtherProgram, VantrelTest, geometry, helper_runs, read_ini, visible_windows, wait_until, xdotool
+
+
+
+
+def hotkeys_file(rows):
+    """rows: (key code, alt, ctrl, shift, checked, action)."""
+    text = "[HotKeys]\r\nCount=%d\r\n" % len(rows)
+    for n, (key, alt, ctrl, shift, checked, action) in enumerate(rows):
+        text += "Key{n}={k}\r\nAlt{n}={a}\r\nCtrl{n}={c}\r\nShift{n}={s}\r\nChecked{n}={e}\r\nPath{n}={p}\r\n".format(
+            n=n, k=key, a=alt, c=ctrl, s=shift, e=checked, p=action
+        )
+    return text
+
+
+class Hotkeys(VantrelTest):
+    def setUp(self):
+        super().setUp()
+        self.other = OtherProgram()
+        self.addCleanup(self.other.close)
+        self.helper = self.app.add_helper("record_run.exe")
+
+    def wait_runs(self, count):
+        return wait_until(lambda: helper_runs(self.app) >= count, timeout=10) and helper_runs(self.app) == count
+
+    def test_each_press_runs_the_action_once(self):
+        self.app.write("Hotkeys.ini", hotkeys_file([(75, 1, 1, 0, 1, self.helper)]))
+        self.app.start(" hide")
+        time.sleep(2)
+        for presses in (1, 2, 3):
+            self.other.press("ctrl+alt+k")
+            self.assertTrue(self.wait_runs(presses), "after %d presses: %d runs" % (presses, helper_runs(self.app)))
+        time.sleep(1)
+        self.assertEqual(helper_runs(self.app), 3)
+
+    def test_second_row_with_the_same_keys_is_disabled(self):
+        self.app.write(
+            "Hotkeys.ini", hotkeys_file([(75, 1, 1, 0, 1, self.helper), (75, 1, 1, 0, 1, "Z:\\nothing.exe")])
+        )
+        self.app.start()
+        self.assertIsNotNone(self.app.main_window())
+        self.other.press("ctrl+alt+k")
+        self.assertTrue(self.wait_runs(1))
+        self.assertTrue(self.app.exit())
+        values = read_ini(self.app.file("Hotkeys.ini"))
+        self.assertEqual((values["Checked0"], values["Checked1"]), ("1", "0"))
+
+    def test_keys_held_by_another_program_disable_the_row_silently(self):
+        holder = subprocess.Popen(
+            [WINE, os.path.join(BUILD, "hold_hotkey.exe"), "3", "75"], stdout=subprocess.PIPE, text=True
+        )
+        self.addCleanup(holder.wait)
+        self.addCleanup(holder.kill)
+        self.assertEqual(holder.stdout.readline().strip(), "held")
+        self.app.write("Hotkeys.ini", hotkeys_file([(75, 1, 1, 0, 1, self.helper), (76, 1, 1, 0, 1, self.helper)]))
+        self.app.start()
+        window = self.app.main_window()
+        self.assertIsNotNone(window)
+        time.sleep(1)
+        self.assertEqual(visible_windows(), [window], "no message box")
+        self.assertTrue(self.app.exit())
+        values = read_ini(self.app.file("Hotkeys.ini"))
+        self.assertEqual((values["Checked0"], values["Checked1"]), ("0", "1"))
+
+    def test_show_hide_application_centres_and_toggles(self):
+        self.app.write("Hotkeys.ini", hotkeys_file([(72, 1, 1, 0, 1, "Show/Hide Application")]))
+        self.app.start(" hide")
+        self.assertTrue(self.app.hidden_for(2))
+        self.other.press("ctrl+alt+h")
+        window = self.app.main_window()
+        self.assertIsNotNone(window)
+        self.assertEqual(geometry(window), ((1024 - 542) // 2, (768 - 366) // 2, 542, 366))
+        self.other.press("ctrl+alt+h")
+        self.assertTrue(wait_until(lambda: self.app.main_window(timeout=0) is None, timeout=10))
+
+    def test_unchecked_row_stops_acting_at_once(self):
+        self.app.write("Hotkeys.ini", hotkeys_file([(75, 1, 1, 0, 1, self.helper)]))
+        self.app.start()
+        window = self.app.main_window()
+        self.assertIsNotNone(window)
+        self.other.press("ctrl+alt+k")
+        self.assertTrue(self.wait_runs(1))
+        x, y, _, _ = geometry(window)
+        xdotool("mousemove", x + 13, y + 71, "click", "1")  # the first row's check box
+        time.sleep(1)
+        self.other.press("ctrl+alt+k")
+        time.sleep(2)
+        self.assertEqual(helper_runs(self.app), 1)
+        self.assertTrue(self.app.exit())
+        self.assertEqual(read_ini(self.app.file("Hotkeys.ini"))["Checked0"], "0")
