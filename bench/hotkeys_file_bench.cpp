@@ -37,13 +37,16 @@ std::vector<hotkeys::HotkeyRow> make_rows(int count) {
   std::vector<hotkeys::HotkeyRow> rows;
   const auto keys = hotkeys::key_table();
   for (int n = 0; n < count; ++n) {
-    rows.push_back({n % 2 == 0, true, n % 3 == 0, std::string(keys[static_cast<std::size_t>(n) % keys.size()].name),
-                    "C:\\Program Files\\Tool " + std::to_string(n) + "\\tool.exe", n + 1, n % 5 != 0, n % 52});
+    rows.push_back(
+        {n % 2 == 0, true, n % 3 == 0, std::string(keys[static_cast<std::size_t>(n) % keys.size()].name),
+         "C:\\Program Files\\Tool " + std::to_string(n) + "\\tool.exe", n + 1, n % 5 != 0, n % 52});
   }
   return rows;
 }
 
-std::string indexed(const char* prefix, int n) { return prefix + std::to_string(n); }
+std::string indexed(const char* prefix, int n) {
+  return prefix + std::to_string(n);
+}
 
 // The per-value way: one profile call for every value.
 void save_per_value(const std::vector<hotkeys::HotkeyRow>& rows, const std::string& path, int limit) {
@@ -55,7 +58,8 @@ void save_per_value(const std::vector<hotkeys::HotkeyRow>& rows, const std::stri
     const std::string code = std::to_string(hotkeys::key_code_for_name(row.key_name).value_or(48));
     WritePrivateProfileStringA("HotKeys", indexed("Key", n).c_str(), code.c_str(), file);
     WritePrivateProfileStringA("HotKeys", indexed("Checked", n).c_str(), row.checked ? "1" : "0", file);
-    WritePrivateProfileStringA("HotKeys", indexed("Image", n).c_str(), std::to_string(row.image).c_str(), file);
+    WritePrivateProfileStringA("HotKeys", indexed("Image", n).c_str(), std::to_string(row.image).c_str(),
+                               file);
     WritePrivateProfileStringA("HotKeys", indexed("Path", n).c_str(), row.action.c_str(), file);
     WritePrivateProfileStringA("HotKeys", indexed("Alt", n).c_str(), row.alt ? "1" : "0", file);
     WritePrivateProfileStringA("HotKeys", indexed("Ctrl", n).c_str(), row.ctrl ? "1" : "0", file);
@@ -96,7 +100,8 @@ int main() {
     const auto rows = make_rows(count);
     DeleteFileA(ours.c_str());
     const double save = median_of(5, [&] {
-      settings::save_document(storage, ours, [&](settings::IniDocument& d) { hotkeys::store_hotkeys(rows, d); });
+      settings::save_document(storage, ours,
+                              [&](settings::IniDocument& d) { hotkeys::store_hotkeys(rows, d); });
     });
     std::size_t loaded = 0;
     const double load = median_of(5, [&] {
@@ -117,8 +122,9 @@ int main() {
     if (loaded != rows.size()) std::printf("(loaded %zu of %d rows)\n", loaded, count);
 
     std::printf("%7d %10zu %10.3f %10.3f %10.3f %12.1f %12.1f %9.1f %9.1f %10.0f %10.0f%s\n", count, bytes,
-                copied * 1e3, load * 1e3, save * 1e3, pv_load * 1e3, pv_save * 1e3, load / copied, save / copied,
-                pv_load / load, pv_save / save, limit < count ? "  (per-value scaled from 1000 rows)" : "");
+                copied * 1e3, load * 1e3, save * 1e3, pv_load * 1e3, pv_save * 1e3, load / copied,
+                save / copied, pv_load / load, pv_save / save,
+                limit < count ? "  (per-value scaled from 1000 rows)" : "");
   }
   DeleteFileA(ours.c_str());
   DeleteFileA(copy.c_str());

@@ -11,7 +11,7 @@ constexpr int kIconSize = 32;
 // A key cap in one of a few colours per index; the final pictures come with
 // the hotkey editor.
 void add_key_cap_icons(HIMAGELIST icons) {
-  static constexpr COLORREF kColours[] = {RGB(52, 101, 164), RGB(204, 0, 0),   RGB(78, 154, 6),
+  static constexpr COLORREF kColours[] = {RGB(52, 101, 164), RGB(204, 0, 0),    RGB(78, 154, 6),
                                           RGB(196, 160, 0),  RGB(117, 80, 123), RGB(85, 87, 83)};
   const win32::WindowDc screen(nullptr);
   for (int i = 0; i < kIconCount; ++i) {
@@ -47,7 +47,7 @@ HotkeyListView::HotkeyListView(HWND parent, int control_id, RECT bounds) {
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH | LVCF_FMT;
     column.fmt = kColumns[static_cast<std::size_t>(i)].align == ColumnAlign::centre && i > 0 ? LVCFMT_CENTER
-                                                                                            : LVCFMT_LEFT;
+                                                                                             : LVCFMT_LEFT;
     column.cx = 0;
     ListView_InsertColumn(list_, i, &column);
   }

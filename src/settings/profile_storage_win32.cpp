@@ -18,7 +18,9 @@ std::wstring native_path(const std::string& path) {
   return wide;
 }
 
-std::string failure(const std::string& what) { return what + ": " + win32::error_text(GetLastError()); }
+std::string failure(const std::string& what) {
+  return what + ": " + win32::error_text(GetLastError());
+}
 
 }  // namespace
 
@@ -26,9 +28,9 @@ Win32ProfileStorage::Win32ProfileStorage(StageHook hook, std::size_t chunk_size)
     : hook_(std::move(hook)), chunk_size_(std::max<std::size_t>(1, chunk_size)) {}
 
 FileRead Win32ProfileStorage::read(const std::string& path) {
-  const win32::UniqueHandle file = win32::make_file_handle(
-      CreateFileW(native_path(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const win32::UniqueHandle file = win32::make_file_handle(CreateFileW(
+      native_path(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
@@ -79,7 +81,8 @@ std::optional<std::string> Win32ProfileStorage::replace(const std::string& path,
   }
   if (!proceed(ReplaceStage::before_swap)) return kStopped;
   const BOOL swapped =
-      exists ? ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+      exists ? ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                            nullptr)
              : MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!swapped) {
     const std::string error = failure("Cannot replace the file");

@@ -42,7 +42,8 @@ TEST(ProfileFunctions, AnswerTheCaseTable) {
     DeleteFileA(by_system.c_str());
     if (!c.file.empty() || c.writes.empty()) write_bytes(by_system, c.file);
     for (const auto& w : c.writes) {
-      ASSERT_TRUE(WritePrivateProfileStringA(w.section.c_str(), w.key.c_str(), w.value.c_str(), by_system.c_str()))
+      ASSERT_TRUE(
+          WritePrivateProfileStringA(w.section.c_str(), w.key.c_str(), w.value.c_str(), by_system.c_str()))
           << c.label;
     }
     // Files written by our engine, read back by the system.

@@ -130,7 +130,8 @@ TEST_F(ProfileStorageTest, RefusedReplaceKeepsTheFile) {
 TEST_F(ProfileStorageTest, SaveDocumentKeepsHandEditsAndAddsKeys) {
   Win32ProfileStorage storage;
   put("; mine\r\n" + kOld);
-  EXPECT_EQ(save_document(storage, path_, [](IniDocument& d) { d.set("HotKeys", "Count", "0"); }), std::nullopt);
+  EXPECT_EQ(save_document(storage, path_, [](IniDocument& d) { d.set("HotKeys", "Count", "0"); }),
+            std::nullopt);
   EXPECT_EQ(contents(), "; mine\r\n[HotKeys]\r\nCount=0\r\nPath0=old.exe\r\n");
 }
 
