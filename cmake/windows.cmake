@@ -13,6 +13,7 @@ add_library(vantrel_win32 STATIC
   src/app/win32_text.cpp
   src/app/window_outline_win32.cpp
   src/hotkeys/hotkey_list_view_win32.cpp
+  src/osd/overlay_win32.cpp
   src/settings/profile_storage_win32.cpp
 )
 target_compile_definitions(vantrel_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
@@ -56,8 +57,14 @@ target_link_options(bare_window PRIVATE ${VANTREL_STATIC_RUNTIME})
 
 # Helpers the end-to-end tests drive the program with.
 add_executable(record_run WIN32 tests/windows/record_run.cpp)
+add_executable(white_window WIN32 tests/windows/white_window.cpp)
 add_executable(hold_hotkey tests/windows/hold_hotkey.cpp)
-foreach(helper record_run hold_hotkey)
+foreach(helper record_run hold_hotkey white_window)
   target_compile_options(${helper} PRIVATE ${VANTREL_WARNINGS})
   target_link_options(${helper} PRIVATE ${VANTREL_STATIC_RUNTIME})
 endforeach()
+
+add_executable(osd_bench bench/osd_bench.cpp)
+target_compile_options(osd_bench PRIVATE ${VANTREL_WARNINGS})
+target_link_options(osd_bench PRIVATE ${VANTREL_STATIC_RUNTIME})
+target_link_libraries(osd_bench PRIVATE vantrel_win32)

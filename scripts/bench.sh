@@ -12,6 +12,9 @@ win=$build/windows
 echo "== Hotkeys file (times are medians; pv = per-value profile calls)"
 wine "$win/vantrel_bench.exe"
 
+echo "== On-screen display paints"
+wine "$win/osd_bench.exe" | cat
+
 echo "== Start-up: process start to window shown (ms), alternating runs"
 work=$(mktemp -d)
 cp "$win/Vantrel.exe" "$win/bare_window.exe" "$work/"

@@ -56,7 +56,11 @@ void run_hotkey_action(const std::string& action, bool test, ActionServices& ser
       }
       const audio::Levels levels = services.read_volume();
       if (services.show_volume_progress_setting()) {
-        services.show_volume_progress(level_percentage(levels.left), level_percentage(levels.right));
+        if (const auto error = services.show_volume_progress(level_percentage(levels.left),
+                                                             level_percentage(levels.right))) {
+          services.show_message(*error);
+          return;
+        }
       }
       services.show_osd("Volume");
       return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,7 +44,8 @@ class ActionServices {
   // Opens the text through the shell with the verb "open"; the result code.
   virtual long long shell_open(const std::string& action) = 0;
   virtual void show_osd(const std::string& text) = 0;
-  virtual void show_volume_progress(double left_percent, double right_percent) = 0;
+  // An error to report stops the action.
+  virtual std::optional<std::string> show_volume_progress(double left_percent, double right_percent) = 0;
   virtual void show_message(const std::string& text) = 0;
 };
 

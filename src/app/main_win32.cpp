@@ -6,17 +6,11 @@
 #include "app/main_window_win32.h"
 #include "app/single_instance_win32.h"
 #include "audio/no_mixer.h"
+#include "osd/on_screen_display.h"
+#include "osd/overlay_win32.h"
 #include "settings/settings_store.h"
 
 namespace {
-
-// The display is drawn by the on-screen display window once it exists.
-class UndrawnDisplay : public vantrel::osd::Display {
- public:
-  void show_text(const std::string&) override {}
-  void show_volume_progress(double, double) override {}
-  void clear() override {}
-};
 
 // The shell's launches need COM on the thread that calls them.
 class ComApartment {
@@ -43,8 +37,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&controls);
 
   const ComApartment com;
-  vantrel::settings::DefaultSettings settings;
-  UndrawnDisplay display;
+  vantrel::settings::DefaultSettings settings(GetSystemMetrics(SM_CYSCREEN));
+  vantrel::osd::OverlayWindow overlay(instance);
+  char separator[4] = ".";
+  GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
+  vantrel::osd::OnScreenDisplay display(overlay, overlay, settings.display(), separator[0]);
+  overlay.on_timer([&display] { display.timer_tick(); });
   vantrel::audio::NoMixer volume;
   vantrel::app::MainWindow main_window(instance, settings, display, volume);
   if (!main_window.handle()) return 1;

@@ -332,8 +332,8 @@ long long MainWindow::shell_open(const std::string& action) {
 void MainWindow::show_osd(const std::string& text) {
   display_.show_text(text);
 }
-void MainWindow::show_volume_progress(double left_percent, double right_percent) {
-  display_.show_volume_progress(left_percent, right_percent);
+std::optional<std::string> MainWindow::show_volume_progress(double left_percent, double right_percent) {
+  return display_.show_volume_progress(left_percent, right_percent);
 }
 void MainWindow::show_message(const std::string& text) {
   show_info(text);

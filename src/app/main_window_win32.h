@@ -81,7 +81,7 @@ class MainWindow : private StartupHost, private ShutdownHost, private actions::A
   bool toggle_mute() override;
   long long shell_open(const std::string& action) override;
   void show_osd(const std::string& text) override;
-  void show_volume_progress(double left_percent, double right_percent) override;
+  std::optional<std::string> show_volume_progress(double left_percent, double right_percent) override;
   void show_message(const std::string& text) override;
 
   HINSTANCE instance_;

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "osd/display_settings.h"
+
 namespace vantrel::settings {
 
 // The settings as start-up and exit see them. The Options window will be
@@ -15,16 +17,22 @@ class SettingsStore {
   virtual std::optional<std::string> save() = 0;
   virtual bool show_logo() const = 0;
   virtual bool show_volume_progress() const = 0;
+  virtual const osd::DisplaySettings& display() const = 0;
 };
 
 // Every setting at its default. Reads and writes no file, so a settings
 // file left by another build is neither used nor overwritten.
 class DefaultSettings : public SettingsStore {
  public:
+  explicit DefaultSettings(int screen_height) : display_(osd::default_display_settings(screen_height)) {}
   void load() override {}
   std::optional<std::string> save() override { return std::nullopt; }
   bool show_logo() const override { return true; }
   bool show_volume_progress() const override { return true; }
+  const osd::DisplaySettings& display() const override { return display_; }
+
+ private:
+  osd::DisplaySettings display_;
 };
 
 }  // namespace vantrel::settings

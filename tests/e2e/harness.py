@@ -48,6 +48,31 @@ def geometry(window):
     return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
 
 
+class Screenshot:
+    """The whole X screen as RGB pixels."""
+
+    def __init__(self):
+        self.data = subprocess.run(
+            ["/usr/bin/import", "-window", "root", "-depth", "8", "rgb:-"], capture_output=True, check=True
+        ).stdout
+        self.width, self.height = 1024, 768
+        assert len(self.data) == self.width * self.height * 3, "unexpected screen size"
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i : i + 3])
+
+    def points(self, predicate):
+        """(x, y) of every pixel whose colour satisfies the predicate."""
+        found = []
+        d = self.data
+        for i in range(0, len(d), 3):
+            if predicate((d[i], d[i + 1], d[i + 2])):
+                n = i // 3
+                found.append((n % self.width, n // self.width))
+        return found
+
+
 def press_over(window, key):
     """Presses a key with the pointer over the window: with no window
     manager, the keyboard goes to the window under the pointer."""
@@ -160,6 +185,12 @@ class Vantrel:
                 process.send_signal(signal.SIGTERM)
         subprocess.run(["pkill", "-f", os.path.basename(self.folder)], capture_output=True)
         wait_until(lambda: not self.running(), timeout=5)
+        for process in self.processes:
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
 
     def remove(self):
         self.stop()
@@ -200,6 +231,7 @@ class OtherProgram:
     def close(self):
         self.process.terminate()
         subprocess.run(["pkill", "-f", "notepad.exe"], capture_output=True)
+        self.process.wait(timeout=10)
         wait_until(lambda: not visible_windows("Notepad"), timeout=5)
 
 

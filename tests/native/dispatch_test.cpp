@@ -18,8 +18,9 @@ class RecordingServices : public ActionServices {
     return shell_result;
   }
   void show_osd(const std::string& text) override { calls.push_back("osd " + text); }
-  void show_volume_progress(double l, double r) override {
+  std::optional<std::string> show_volume_progress(double l, double r) override {
     calls.push_back("bar " + std::to_string(l) + " " + std::to_string(r));
+    return bar_error;
   }
   void show_message(const std::string& text) override { calls.push_back("box " + text); }
 
@@ -28,6 +29,7 @@ class RecordingServices : public ActionServices {
   bool progress = true;
   bool muted = false;
   long long shell_result = 42;
+  std::optional<std::string> bar_error;
 };
 
 using Calls = std::vector<std::string>;
@@ -95,6 +97,13 @@ TEST(Dispatch, RunsEachKindOfAction) {
   run_hotkey_action("VolumeMute", false, s);
   run_hotkey_action("VolumeMute", false, s);
   EXPECT_EQ(s.calls, (Calls{"osd VolumeMute: ON", "osd VolumeMute: OFF"}));
+}
+
+TEST(Dispatch, BarErrorStopsTheVolumeAction) {
+  RecordingServices s;
+  s.bar_error = "'x' is not a valid integer value";
+  run_hotkey_action("VolumeUp", false, s);
+  EXPECT_EQ(s.calls, (Calls{"raise", "bar 100.000000 49.990000", "box 'x' is not a valid integer value"}));
 }
 
 TEST(Dispatch, ShellLaunchShowsTheNameAndReportsOnlyWhenTesting) {

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "settings/colour.h"
+
+namespace vantrel::osd {
+
+struct FontSpec {
+  std::string face;
+  int points = 0;
+  settings::ColourValue colour = settings::kBlack;
+};
+
+// What the display reads at every paint. Positions and the bar height are
+// kept as the text the user typed and converted at each call.
+struct DisplaySettings {
+  bool osd_enabled = true;
+  std::string text_x = "100";
+  std::string text_y;
+  FontSpec text_font{"Dungeon", 36, settings::kBlue};
+  int visible_ms = 2000;
+
+  std::string bar_x = "100";
+  std::string bar_y;
+  std::string bar_height = "20";
+  int border = 5;
+  settings::ColourValue border_colour = settings::kBlue;
+  settings::ColourValue progress_colour = settings::kLime;
+  FontSpec figure_font{"Dungeon", 18, settings::kAqua};
+  bool decimals = false;
+};
+
+// The defaults, the two vertical positions taken from the screen height.
+DisplaySettings default_display_settings(int screen_height);
+
+}  // namespace vantrel::osd

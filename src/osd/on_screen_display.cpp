@@ -1,0 +1,61 @@
+#include "osd/on_screen_display.h"
+
+namespace vantrel::osd {
+namespace {
+
+std::string not_an_integer(const std::string& text) {
+  return "'" + text + "' is not a valid integer value";
+}
+
+}  // namespace
+
+void OnScreenDisplay::show_text(const std::string& text) {
+  if (!settings_.osd_enabled) return;
+  const auto x = setting_number(settings_.text_x);
+  const auto y = setting_number(settings_.text_y);
+  if (!x || !y || !canvas_.begin()) return;
+  const Point origin = text_origin(*x, *y, canvas_.screen_size());
+  if (!text.empty()) canvas_.draw_text(settings_.text_font, origin, text);
+  canvas_.end();
+  timer_.restart(settings_.visible_ms);
+}
+
+std::optional<std::string> OnScreenDisplay::show_volume_progress(double first, double second) {
+  BarInput input;
+  for (auto [text, target] : {std::pair{&settings_.bar_x, &input.x}, std::pair{&settings_.bar_y, &input.y},
+                              std::pair{&settings_.bar_height, &input.height}}) {
+    const auto value = setting_number(*text);
+    if (!value) return not_an_integer(*text);
+    *target = *value;
+  }
+  input.border = settings_.border;
+  if (!canvas_.begin()) return std::nullopt;
+
+  const Size screen = canvas_.screen_size();
+  const FontSpec& figure_font = settings_.figure_font;
+  const BarLayout layout =
+      bar_layout(input, screen, first, second, canvas_.text_extent(figure_font, "100.00"));
+  canvas_.rectangle(layout.background, settings::kBlack, Pen{settings::kBlack, 1});
+  canvas_.rectangle(layout.upper, settings_.progress_colour, std::nullopt);
+  canvas_.rectangle(layout.lower, settings_.progress_colour, std::nullopt);
+  canvas_.rounded_rectangle(layout.frame, 15, std::nullopt, Pen{settings_.border_colour, layout.border});
+  canvas_.rounded_rectangle(layout.figure_box, 9, settings::kBlack,
+                            Pen{settings_.border_colour, layout.figure_box_pen});
+  const std::string figure = figure_text(first, second, settings_.decimals, decimal_separator_);
+  canvas_.draw_text(figure_font, figure_origin(layout, screen, canvas_.text_extent(figure_font, figure)),
+                    figure);
+  canvas_.end();
+  timer_.restart(settings_.visible_ms);
+  return std::nullopt;
+}
+
+void OnScreenDisplay::clear() {
+  timer_.stop();
+  canvas_.clear();
+}
+
+void OnScreenDisplay::timer_tick() {
+  clear();
+}
+
+}  // namespace vantrel::osd

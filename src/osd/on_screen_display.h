@@ -1,0 +1,65 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "osd/display.h"
+#include "osd/display_settings.h"
+#include "osd/osd_layout.h"
+
+namespace vantrel::osd {
+
+struct Pen {
+  settings::ColourValue colour = settings::kBlack;
+  int width = 1;
+};
+
+// The surface the display draws on, in screen coordinates. Paints add up
+// until it is cleared.
+class OsdCanvas {
+ public:
+  virtual ~OsdCanvas() = default;
+  virtual Size screen_size() = 0;
+  // False when there is nothing to draw on; the paint then stops.
+  virtual bool begin() = 0;
+  virtual Size text_extent(const FontSpec& font, const std::string& text) = 0;
+  // Regular style, transparent background.
+  virtual void draw_text(const FontSpec& font, Point origin, const std::string& text) = 0;
+  virtual void rectangle(Rect rect, settings::ColourValue fill, std::optional<Pen> outline) = 0;
+  virtual void rounded_rectangle(Rect rect, int ellipse, std::optional<settings::ColourValue> fill,
+                                 Pen outline) = 0;
+  // Shows what was drawn since begin().
+  virtual void end() = 0;
+  virtual void clear() = 0;
+};
+
+// TimerClearScreen: one tick after the visible time, unless restarted.
+class ClearTimer {
+ public:
+  virtual ~ClearTimer() = default;
+  virtual void restart(int milliseconds) = 0;
+  virtual void stop() = 0;
+};
+
+// The text and the volume bar, drawn where the settings say, and wiped
+// when the visible time has passed since the last paint.
+class OnScreenDisplay : public Display {
+ public:
+  OnScreenDisplay(OsdCanvas& canvas, ClearTimer& timer, const DisplaySettings& settings,
+                  char decimal_separator = '.')
+      : canvas_(canvas), timer_(timer), settings_(settings), decimal_separator_(decimal_separator) {}
+
+  void show_text(const std::string& text) override;
+  std::optional<std::string> show_volume_progress(double first, double second) override;
+  void clear() override;
+  // TimerClearScreen's tick.
+  void timer_tick();
+
+ private:
+  OsdCanvas& canvas_;
+  ClearTimer& timer_;
+  const DisplaySettings& settings_;
+  char decimal_separator_;
+};
+
+}  // namespace vantrel::osd

@@ -1,0 +1,66 @@
+#include "osd/osd_layout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "settings/ini_values.h"
+
+namespace vantrel::osd {
+
+Point text_origin(int x, int y, Size screen) {
+  if (x > screen.width - 200) x = screen.width - 200;
+  if (y > screen.height - 60) y = screen.height - 110;
+  return {x, y};
+}
+
+BarLayout bar_layout(BarInput in, Size screen, double first, double second, Size widest_figure) {
+  const int w = screen.width;
+  int x = in.x;
+  if (x > static_cast<int>(std::trunc(w / 2.0 - 50))) x = static_cast<int>(std::trunc(w / 2.0)) - 50;
+  int y = in.y;
+  if (y > screen.height - 60) y = screen.height - 60;
+  const int height = std::min(in.height, 100);
+  const int b = in.border;
+
+  const int inner_left = static_cast<int>(std::trunc(x + b / 2.0));
+  const int inner_top = static_cast<int>(std::trunc(y + b / 2.0));
+  const int right = w - x;
+  const int bottom = y + height;
+  const int middle = bottom - height / 2;
+  const double span = w - 2.0 * x;
+  const auto end = [&](double p) { return x + static_cast<int>(std::trunc(span / 100.0 * p)); };
+
+  BarLayout layout;
+  layout.background = {inner_left, inner_top, right, bottom};
+  layout.upper = {inner_left, inner_top, end(first), middle};
+  layout.lower = {inner_left, middle, end(second), bottom};
+  layout.frame = {x, y, right, y + height};
+  layout.border = b;
+  layout.figure_box = {(w - widest_figure.width) / 2, y - widest_figure.height / 2,
+                       (w + widest_figure.width) / 2, y + widest_figure.height / 2};
+  layout.figure_box_pen = b / 2;
+  layout.bar_top = y;
+  return layout;
+}
+
+std::string figure_text(double first, double second, bool decimals, char decimal_separator) {
+  double value = std::max(first, second);
+  if (!decimals) value = std::trunc(value);
+  if (value == 0) value = 0;  // no "-0"
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.15g", value);
+  std::string text = buffer;
+  std::replace(text.begin(), text.end(), '.', decimal_separator);
+  return text;
+}
+
+Point figure_origin(const BarLayout& layout, Size screen, Size figure_extent) {
+  return {screen.width / 2 - figure_extent.width / 2, layout.bar_top - (figure_extent.height + 4) / 2};
+}
+
+std::optional<int> setting_number(const std::string& text) {
+  return settings::parse_integer(text);
+}
+
+}  // namespace vantrel::osd

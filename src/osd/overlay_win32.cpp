@@ -1,0 +1,165 @@
+#include "osd/overlay_win32.h"
+
+#include "app/win32_text.h"
+
+namespace vantrel::osd {
+namespace {
+
+constexpr wchar_t kClassName[] = L"VantrelOnScreenDisplay";
+constexpr UINT_PTR kTimerClearScreen = 1;
+// Pixels of this colour are holes in the window.
+constexpr COLORREF kKeyColour = RGB(255, 0, 254);
+
+COLORREF resolve(settings::ColourValue value) {
+  const COLORREF colour = settings::is_system_colour(value) ? GetSysColor(static_cast<int>(value & 0xFF))
+                                                            : static_cast<COLORREF>(value);
+  // A colour equal to the key would vanish; one step off looks the same.
+  return colour == kKeyColour ? colour ^ 1 : colour;
+}
+
+}  // namespace
+
+OverlayWindow::OverlayWindow(HINSTANCE instance) {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = window_proc;
+  window_class.hInstance = instance;
+  window_class.lpszClassName = kClassName;
+  RegisterClassExW(&window_class);
+  window_ =
+      CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+                      kClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instance, this);
+  SetLayeredWindowAttributes(window_, kKeyColour, 0, LWA_COLORKEY);
+}
+
+OverlayWindow::~OverlayWindow() {
+  if (surface_ && original_bitmap_) SelectObject(surface_.get(), original_bitmap_);
+  if (window_) DestroyWindow(window_);
+}
+
+LRESULT CALLBACK OverlayWindow::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    SetWindowLongPtrW(window, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<OverlayWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      if (self && self->surface_) {
+        const RECT& r = paint.rcPaint;
+        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, self->surface_.get(), r.left, r.top,
+               SRCCOPY);
+      }
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_NCHITTEST:
+      return HTTRANSPARENT;
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_TIMER:
+      if (self && wparam == kTimerClearScreen && self->tick_) self->tick_();
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wparam, lparam);
+  }
+}
+
+Size OverlayWindow::screen_size() {
+  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+bool OverlayWindow::begin() {
+  if (!window_) return false;
+  const Size screen = screen_size();
+  if (!surface_ || screen.width != size_.width || screen.height != size_.height) {
+    // A new screen size starts a fresh surface: what was painted for the old
+    // one is gone, as a resolution change repaints the real screen too.
+    const win32::WindowDc screen_dc(nullptr);
+    if (surface_ && original_bitmap_) SelectObject(surface_.get(), original_bitmap_);
+    surface_.reset(CreateCompatibleDC(screen_dc.get()));
+    bitmap_.reset(CreateCompatibleBitmap(screen_dc.get(), screen.width, screen.height));
+    if (!surface_ || !bitmap_) return false;
+    original_bitmap_ = SelectObject(surface_.get(), bitmap_.get());
+    size_ = screen;
+    wipe();
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, screen.width, screen.height, SWP_NOACTIVATE);
+  }
+  return true;
+}
+
+win32::UniqueGdi<HFONT> OverlayWindow::make_font(const FontSpec& font) const {
+  const win32::WindowDc screen_dc(nullptr);
+  const int height = -MulDiv(font.points, GetDeviceCaps(screen_dc.get(), LOGPIXELSY), 72);
+  return win32::UniqueGdi<HFONT>(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
+                                             DEFAULT_PITCH | FF_DONTCARE, win32::widen(font.face).c_str()));
+}
+
+Size OverlayWindow::text_extent(const FontSpec& font, const std::string& text) {
+  const auto handle = make_font(font);
+  const win32::SelectedObject selected(surface_.get(), handle.get());
+  const std::wstring wide = win32::widen(text);
+  SIZE extent{};
+  GetTextExtentPoint32W(surface_.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
+  return {extent.cx, extent.cy};
+}
+
+void OverlayWindow::draw_text(const FontSpec& font, Point origin, const std::string& text) {
+  const auto handle = make_font(font);
+  const win32::SelectedObject selected(surface_.get(), handle.get());
+  SetBkMode(surface_.get(), TRANSPARENT);
+  SetTextColor(surface_.get(), resolve(font.colour));
+  const std::wstring wide = win32::widen(text);
+  TextOutW(surface_.get(), origin.x, origin.y, wide.c_str(), static_cast<int>(wide.size()));
+}
+
+void OverlayWindow::rectangle(Rect rect, settings::ColourValue fill, std::optional<Pen> outline) {
+  const win32::UniqueGdi<HBRUSH> brush(CreateSolidBrush(resolve(fill)));
+  const win32::UniqueGdi<HPEN> pen(outline ? CreatePen(PS_SOLID, outline->width, resolve(outline->colour))
+                                           : CreatePen(PS_NULL, 0, 0));
+  const win32::SelectedObject selected_brush(surface_.get(), brush.get());
+  const win32::SelectedObject selected_pen(surface_.get(), pen.get());
+  Rectangle(surface_.get(), rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void OverlayWindow::rounded_rectangle(Rect rect, int ellipse, std::optional<settings::ColourValue> fill,
+                                      Pen outline) {
+  const win32::UniqueGdi<HBRUSH> brush(fill ? CreateSolidBrush(resolve(*fill)) : nullptr);
+  const win32::UniqueGdi<HPEN> pen(CreatePen(PS_SOLID, outline.width, resolve(outline.colour)));
+  const win32::SelectedObject selected_brush(surface_.get(), fill ? brush.get() : GetStockObject(NULL_BRUSH));
+  const win32::SelectedObject selected_pen(surface_.get(), pen.get());
+  RoundRect(surface_.get(), rect.left, rect.top, rect.right, rect.bottom, ellipse, ellipse);
+}
+
+void OverlayWindow::end() {
+  InvalidateRect(window_, nullptr, FALSE);
+  SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  UpdateWindow(window_);
+}
+
+void OverlayWindow::wipe() {
+  const RECT all{0, 0, size_.width, size_.height};
+  const win32::UniqueGdi<HBRUSH> key(CreateSolidBrush(kKeyColour));
+  FillRect(surface_.get(), &all, key.get());
+}
+
+void OverlayWindow::clear() {
+  ShowWindow(window_, SW_HIDE);
+  if (surface_) wipe();
+}
+
+void OverlayWindow::restart(int milliseconds) {
+  KillTimer(window_, kTimerClearScreen);
+  SetTimer(window_, kTimerClearScreen, static_cast<UINT>(milliseconds), nullptr);
+}
+
+void OverlayWindow::stop() {
+  KillTimer(window_, kTimerClearScreen);
+}
+
+}  // namespace vantrel::osd

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "app/win32_handles.h"
+#include "osd/on_screen_display.h"
+
+namespace vantrel::osd {
+
+// The display's surface: one window of our own over the whole primary
+// screen, topmost, never activated, without a taskbar button, and
+// transparent to both sight and the mouse except where something is
+// painted. Drawing on the screen's own device context and wiping it by
+// invalidating every window is unreliable once the desktop is composited
+// (Vista on), and repaints every program; this window gives the same
+// picture in the same screen coordinates, accumulates paints the same way,
+// and clears by hiding. Its colour key needs crisp text, so fonts are drawn
+// without anti-aliasing (no fringes in the key colour).
+class OverlayWindow : public OsdCanvas, public ClearTimer {
+ public:
+  explicit OverlayWindow(HINSTANCE instance);
+  ~OverlayWindow() override;
+  OverlayWindow(const OverlayWindow&) = delete;
+  OverlayWindow& operator=(const OverlayWindow&) = delete;
+
+  // Called on the timer's tick.
+  void on_timer(std::function<void()> tick) { tick_ = std::move(tick); }
+  HWND handle() const { return window_; }
+
+  Size screen_size() override;
+  bool begin() override;
+  Size text_extent(const FontSpec& font, const std::string& text) override;
+  void draw_text(const FontSpec& font, Point origin, const std::string& text) override;
+  void rectangle(Rect rect, settings::ColourValue fill, std::optional<Pen> outline) override;
+  void rounded_rectangle(Rect rect, int ellipse, std::optional<settings::ColourValue> fill,
+                         Pen outline) override;
+  void end() override;
+  void clear() override;
+
+  void restart(int milliseconds) override;
+  void stop() override;
+
+ private:
+  static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  win32::UniqueGdi<HFONT> make_font(const FontSpec& font) const;
+  void wipe();
+
+  HWND window_ = nullptr;
+  win32::UniqueMemoryDc surface_;
+  win32::UniqueGdi<HBITMAP> bitmap_;
+  HGDIOBJ original_bitmap_ = nullptr;
+  Size size_{};
+  std::function<void()> tick_;
+};
+
+}  // namespace vantrel::osd

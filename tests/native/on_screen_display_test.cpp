@@ -1,0 +1,179 @@
+#include "osd/on_screen_display.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace vantrel::osd {
+namespace {
+
+// Records every drawing call; text extents are 10 pixels a character, 20 high.
+class RecordingCanvas : public OsdCanvas {
+ public:
+  Size screen_size() override { return screen; }
+  bool begin() override {
+    calls.push_back("begin");
+    return available;
+  }
+  Size text_extent(const FontSpec&, const std::string& text) override {
+    return {10 * static_cast<int>(text.size()), 20};
+  }
+  void draw_text(const FontSpec& font, Point at, const std::string& text) override {
+    texts.push_back({at, text});
+    calls.push_back("text " + font.face);
+  }
+  void rectangle(Rect rect, settings::ColourValue, std::optional<Pen>) override {
+    rects.push_back(rect);
+    calls.push_back("rect");
+  }
+  void rounded_rectangle(Rect rect, int ellipse, std::optional<settings::ColourValue>, Pen pen) override {
+    rounded.push_back({rect, ellipse, pen.width});
+    calls.push_back("round");
+  }
+  void end() override { calls.push_back("end"); }
+  void clear() override { calls.push_back("clear"); }
+
+  struct Text {
+    Point at;
+    std::string text;
+  };
+  struct Rounded {
+    Rect rect;
+    int ellipse;
+    int pen;
+  };
+  Size screen{1024, 768};
+  bool available = true;
+  std::vector<std::string> calls;
+  std::vector<Text> texts;
+  std::vector<Rect> rects;
+  std::vector<Rounded> rounded;
+};
+
+class RecordingTimer : public ClearTimer {
+ public:
+  void restart(int ms) override { restarts.push_back(ms); }
+  void stop() override { ++stops; }
+  std::vector<int> restarts;
+  int stops = 0;
+};
+
+struct Fixture {
+  RecordingCanvas canvas;
+  RecordingTimer timer;
+  DisplaySettings settings = default_display_settings(768);
+  OnScreenDisplay display{canvas, timer, settings};
+};
+
+TEST(OsdLayout, TextPositionClamps) {
+  const struct {
+    int x, y;
+    Point expected;
+  } cases[] = {{900, 720, {824, 658}},
+               {100, 708, {100, 708}},
+               {824, 709, {824, 658}},
+               {-50, -20, {-50, -20}},
+               {100, 576, {100, 576}}};
+  for (const auto& c : cases) EXPECT_EQ(text_origin(c.x, c.y, {1024, 768}), c.expected) << c.x << "," << c.y;
+}
+
+TEST(OsdLayout, BarGeometry) {
+  const BarLayout bar = bar_layout({100, 652, 20, 5}, {1024, 768}, 100, 0, {60, 20});
+  EXPECT_EQ(bar.background, (Rect{102, 654, 924, 672}));
+  EXPECT_EQ(bar.upper, (Rect{102, 654, 924, 662}));
+  EXPECT_EQ(bar.lower, (Rect{102, 662, 100, 672}));
+  EXPECT_EQ(bar.frame, (Rect{100, 652, 924, 672}));
+  EXPECT_EQ(bar.figure_box, (Rect{482, 642, 542, 662}));
+  EXPECT_EQ(bar.figure_box_pen, 2);
+
+  const BarLayout clamped = bar_layout({600, 740, 150, 4}, {1024, 768}, 50, 7.5, {60, 21});
+  EXPECT_EQ(clamped.frame, (Rect{462, 708, 562, 808})) << "X 600 -> 462, Y -> H - 60, height 100";
+  EXPECT_EQ(clamped.upper, (Rect{464, 710, 512, 758}));
+  EXPECT_EQ(clamped.lower, (Rect{464, 758, 469, 808}));
+  EXPECT_EQ(clamped.figure_box, (Rect{482, 698, 542, 718}));
+
+  const BarLayout odd = bar_layout({1000, 10, 21, 3}, {1023, 600}, 100, 100, {61, 21});
+  EXPECT_EQ(odd.frame.left, 461) << "Trunc(511.5 - 50) = 461 < 1000 -> Trunc(511.5) - 50";
+  EXPECT_EQ(odd.background.left, 462) << "Trunc(461 + 1.5)";
+  EXPECT_EQ(odd.lower.top, 21) << "bottom - height div 2 = 31 - 10";
+}
+
+TEST(OsdLayout, FigureText) {
+  const struct {
+    double first, second;
+    bool decimals;
+    const char* expected;
+  } cases[] = {{100, 0, false, "100"},      {100, 0, true, "100"},  {49.99, 50.01, true, "50.01"},
+               {49.99, 50.01, false, "50"}, {7.5, 2, true, "7.5"},  {0, 0, true, "0"},
+               {49.99, 0, false, "49"},     {-0.0, -0.0, true, "0"}};
+  for (const auto& c : cases) EXPECT_EQ(figure_text(c.first, c.second, c.decimals), c.expected);
+  EXPECT_EQ(figure_text(7.5, 0, true, ','), "7,5");
+}
+
+TEST(OnScreenDisplay, TextPaintsWhereTheSettingsSayAndRestartsTheTimer) {
+  Fixture f;
+  f.settings.text_x = "900";
+  f.settings.text_y = "720";
+  f.display.show_text("notepad.exe");
+  ASSERT_EQ(f.canvas.texts.size(), 1u);
+  EXPECT_EQ(f.canvas.texts[0].at, (Point{824, 658}));
+  EXPECT_EQ(f.canvas.texts[0].text, "notepad.exe");
+  EXPECT_EQ(f.timer.restarts, (std::vector<int>{2000}));
+
+  f.display.show_text("");
+  EXPECT_EQ(f.canvas.texts.size(), 1u) << "an empty text paints nothing";
+  EXPECT_EQ(f.timer.restarts.size(), 2u) << "but restarts the timer";
+}
+
+TEST(OnScreenDisplay, TextStopsQuietlyWhenOffOrUnreadable) {
+  Fixture f;
+  f.settings.osd_enabled = false;
+  f.display.show_text("x");
+  EXPECT_TRUE(f.canvas.calls.empty());
+  f.settings.osd_enabled = true;
+  f.settings.text_x = "";
+  f.display.show_text("x");
+  f.settings.text_x = "100";
+  f.canvas.available = false;
+  f.display.show_text("x");
+  EXPECT_TRUE(f.canvas.texts.empty());
+  EXPECT_TRUE(f.timer.restarts.empty());
+}
+
+TEST(OnScreenDisplay, BarDrawsInOrderWithTheFigure) {
+  Fixture f;
+  f.settings.osd_enabled = false;  // gates only the text
+  EXPECT_EQ(f.display.show_volume_progress(49.99, 50.01), std::nullopt);
+  EXPECT_EQ(f.canvas.calls, (std::vector<std::string>{"begin", "rect", "rect", "rect", "round", "round",
+                                                      "text Dungeon", "end"}));
+  ASSERT_EQ(f.canvas.texts.size(), 1u);
+  EXPECT_EQ(f.canvas.texts[0].text, "50");
+  EXPECT_EQ(f.canvas.texts[0].at, (Point{502, 652 - 12})) << "W div 2 - 20 div 2, Y - (20 + 4) div 2";
+  EXPECT_EQ(f.canvas.rounded[0].ellipse, 15);
+  EXPECT_EQ(f.canvas.rounded[0].pen, 5);
+  EXPECT_EQ(f.canvas.rounded[1].rect, (Rect{482, 642, 542, 662})) << "sized by \"100.00\"";
+  EXPECT_EQ(f.timer.restarts, (std::vector<int>{2000}));
+}
+
+TEST(OnScreenDisplay, BarSettingThatIsNoNumberIsReported) {
+  Fixture f;
+  f.settings.bar_height = "2O";
+  EXPECT_EQ(f.display.show_volume_progress(1, 1), "'2O' is not a valid integer value");
+  EXPECT_TRUE(f.canvas.calls.empty());
+  f.settings.bar_height = "20";
+  f.canvas.available = false;
+  EXPECT_EQ(f.display.show_volume_progress(1, 1), std::nullopt);
+  EXPECT_TRUE(f.timer.restarts.empty());
+}
+
+TEST(OnScreenDisplay, ClearAndTickWipeAndStop) {
+  Fixture f;
+  f.display.show_text("a");
+  f.display.timer_tick();
+  f.display.clear();
+  EXPECT_EQ(f.timer.stops, 2);
+  EXPECT_EQ(f.canvas.calls.back(), "clear");
+}
+
+}  // namespace
+}  // namespace vantrel::osd
