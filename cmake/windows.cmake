@@ -12,13 +12,16 @@ add_library(vantrel_win32 STATIC
   src/app/single_instance_win32.cpp
   src/app/win32_text.cpp
   src/app/window_outline_win32.cpp
+  src/audio/endpoint_driver_win32.cpp
+  src/audio/mixer_driver_choice_win32.cpp
+  src/audio/winmm_driver_win32.cpp
   src/hotkeys/hotkey_list_view_win32.cpp
   src/osd/overlay_win32.cpp
   src/settings/profile_storage_win32.cpp
 )
 target_compile_definitions(vantrel_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_compile_options(vantrel_win32 PRIVATE ${VANTREL_WARNINGS})
-target_link_libraries(vantrel_win32 PUBLIC vantrel_core comctl32 gdi32 user32 kernel32 shell32 ole32 advapi32 winmm)
+target_link_libraries(vantrel_win32 PUBLIC vantrel_core comctl32 gdi32 user32 kernel32 shell32 ole32 propsys uuid advapi32 winmm)
 
 add_executable(Vantrel WIN32 src/app/main_win32.cpp src/app/resources/vantrel.rc)
 configure_file(src/app/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h)

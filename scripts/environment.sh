@@ -15,6 +15,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 vantrel_cleanup_pids=()
 vantrel_cleanup() {
   wineserver -k 2>/dev/null || true
+  if [ -n "${vantrel_started_pulseaudio:-}" ]; then pulseaudio --kill 2>/dev/null || true; fi
   for pid in "${vantrel_cleanup_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
 }
 trap vantrel_cleanup EXIT
@@ -32,6 +33,16 @@ if [ -z "${DISPLAY:-}" ]; then
       break
     fi
   done
+fi
+
+# A sound server with a null sink, so the programs under Wine have a mixer.
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$build/runtime}
+mkdir -p "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+if ! pactl info >/dev/null 2>&1; then
+  pulseaudio --daemonize=yes --exit-idle-time=-1 -n --load=module-null-sink \
+    --load=module-native-protocol-unix >/dev/null 2>&1 || true
+  vantrel_started_pulseaudio=1
 fi
 
 mkdir -p "$WINEPREFIX"

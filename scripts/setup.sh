@@ -8,7 +8,7 @@ packages=(
   mingw-w64 g++-mingw-w64-x86-64-posix
   wine wine64
   xvfb xdotool x11-utils imagemagick
-  pulseaudio
+  pulseaudio pulseaudio-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -5,7 +5,9 @@
 
 #include "app/main_window_win32.h"
 #include "app/single_instance_win32.h"
-#include "audio/no_mixer.h"
+#include "audio/audio_mixer.h"
+#include "audio/mixer_driver_choice_win32.h"
+#include "audio/volume_functions.h"
 #include "osd/on_screen_display.h"
 #include "osd/overlay_win32.h"
 #include "settings/settings_store.h"
@@ -43,7 +45,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
   vantrel::osd::OnScreenDisplay display(overlay, overlay, settings.display(), separator[0]);
   overlay.on_timer([&display] { display.timer_tick(); });
-  vantrel::audio::NoMixer volume;
+  const auto mixer_driver = vantrel::audio::choose_mixer_driver(instance);
+  vantrel::audio::TAudioMixer audio_mixer(*mixer_driver);
+  vantrel::audio::VolumeFunctions volume(audio_mixer, settings);
   vantrel::app::MainWindow main_window(instance, settings, display, volume);
   if (!main_window.handle()) return 1;
 

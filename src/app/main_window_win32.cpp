@@ -231,7 +231,7 @@ void MainWindow::report_save(const std::string& path, const std::optional<std::s
 // Start-up steps. The empty ones belong to parts of the program that are
 // still to come (sound, splash, icon picker, registration, display); each
 // is the place where that part plugs in.
-void MainWindow::reset_volume_step() {}
+void MainWindow::reset_volume_step() { settings_.reset_volume_step(); }
 
 void MainWindow::load_hotkeys() {
   rows_ = hotkeys::load_hotkeys(settings::load_document(storage_, hotkeys_path_), computer_name());

@@ -3,13 +3,14 @@
 #include <optional>
 #include <string>
 
+#include "audio/volume_functions.h"
 #include "osd/display_settings.h"
 
 namespace vantrel::settings {
 
 // The settings as start-up and exit see them. The Options window will be
 // their live store; until it exists the program runs on the defaults.
-class SettingsStore {
+class SettingsStore : public audio::VolumeSettings {
  public:
   virtual ~SettingsStore() = default;
   virtual void load() = 0;
@@ -18,6 +19,8 @@ class SettingsStore {
   virtual bool show_logo() const = 0;
   virtual bool show_volume_progress() const = 0;
   virtual const osd::DisplaySettings& display() const = 0;
+  // The start-up tick puts the step back to 1 % before loading settings.
+  virtual void reset_volume_step() = 0;
 };
 
 // Every setting at its default. Reads and writes no file, so a settings
@@ -30,9 +33,13 @@ class DefaultSettings : public SettingsStore {
   bool show_logo() const override { return true; }
   bool show_volume_progress() const override { return true; }
   const osd::DisplaySettings& display() const override { return display_; }
+  void reset_volume_step() override { volume_step_ = audio::kDefaultVolumeStep; }
+  audio::LineSelection selected_line() const override { return {}; }
+  double volume_step() const override { return volume_step_; }
 
  private:
   osd::DisplaySettings display_;
+  double volume_step_ = audio::kDefaultVolumeStep;
 };
 
 }  // namespace vantrel::settings

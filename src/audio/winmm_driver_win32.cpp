@@ -1,0 +1,153 @@
+#include "audio/winmm_driver_win32.h"
+
+#include <mmsystem.h>
+
+#include <cstring>
+
+namespace vantrel::audio {
+namespace {
+
+static_assert(sizeof(MIXERCONTROLDETAILS_LISTTEXTA) == sizeof(MixerListText));
+static_assert(sizeof(MIXERCONTROLDETAILS_UNSIGNED) == sizeof(std::uint32_t));
+static_assert(kControlTypeVolume == MIXERCONTROL_CONTROLTYPE_VOLUME &&
+              kControlTypeMute == MIXERCONTROL_CONTROLTYPE_MUTE &&
+              kControlTypeMux == MIXERCONTROL_CONTROLTYPE_MUX &&
+              kControlTypeMixer == MIXERCONTROL_CONTROLTYPE_MIXER);
+static_assert(kControlUniform == MIXERCONTROL_CONTROLF_UNIFORM &&
+              kControlMultiple == MIXERCONTROL_CONTROLF_MULTIPLE &&
+              kControlDisabled == MIXERCONTROL_CONTROLF_DISABLED);
+static_assert(kLineInfoSource == MIXER_GETLINEINFOF_SOURCE &&
+              kDetailsListText == MIXER_GETCONTROLDETAILSF_LISTTEXT &&
+              kLineChangeMessage == MM_MIXM_LINE_CHANGE && kControlChangeMessage == MM_MIXM_CONTROL_CHANGE);
+
+constexpr wchar_t kCallbackClass[] = L"VantrelMixerCallback";
+
+HMIXEROBJ object(MixerHandle handle) {
+  return reinterpret_cast<HMIXEROBJ>(handle);
+}
+
+// The details record for a call: values or list texts, never both.
+MIXERCONTROLDETAILS details_record(const MixerControlDetails& details) {
+  MIXERCONTROLDETAILS record{};
+  record.cbStruct = sizeof record;
+  record.dwControlID = details.dwControlID;
+  record.cChannels = details.cChannels;
+  record.cMultipleItems = details.cMultipleItems;
+  if (details.texts) {
+    record.cbDetails = sizeof(MIXERCONTROLDETAILS_LISTTEXTA);
+    record.paDetails = details.texts;
+  } else {
+    record.cbDetails = sizeof(MIXERCONTROLDETAILS_UNSIGNED);
+    record.paDetails = details.values;
+  }
+  return record;
+}
+
+}  // namespace
+
+WinmmMixerDriver::WinmmMixerDriver(HINSTANCE instance) {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = callback_proc;
+  window_class.hInstance = instance;
+  window_class.lpszClassName = kCallbackClass;
+  RegisterClassExW(&window_class);
+  callback_window_ =
+      CreateWindowExW(0, kCallbackClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+}
+
+WinmmMixerDriver::~WinmmMixerDriver() {
+  if (callback_window_) DestroyWindow(callback_window_);
+}
+
+LRESULT CALLBACK WinmmMixerDriver::callback_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    SetWindowLongPtrW(window, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<WinmmMixerDriver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self && (message == MM_MIXM_LINE_CHANGE || message == MM_MIXM_CONTROL_CHANGE)) {
+    self->notify(message, wparam, static_cast<std::uintptr_t>(lparam));
+    return 0;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+unsigned WinmmMixerDriver::get_num_devs() {
+  return ::mixerGetNumDevs();
+}
+
+MmResult WinmmMixerDriver::open(MixerHandle& handle, unsigned id, bool with_notifications) {
+  HMIXER mixer = nullptr;
+  const MMRESULT result =
+      with_notifications
+          ? ::mixerOpen(&mixer, id, reinterpret_cast<DWORD_PTR>(callback_window_), 0, CALLBACK_WINDOW)
+          : ::mixerOpen(&mixer, id, 0, 0, 0);
+  if (result == MMSYSERR_NOERROR) handle = reinterpret_cast<MixerHandle>(mixer);
+  return result;
+}
+
+void WinmmMixerDriver::close(MixerHandle handle) {
+  ::mixerClose(reinterpret_cast<HMIXER>(handle));
+}
+
+MmResult WinmmMixerDriver::get_dev_caps(unsigned id, MixerCaps& caps) {
+  MIXERCAPSA record{};
+  const MMRESULT result = ::mixerGetDevCapsA(id, &record, sizeof record);
+  caps.wMid = record.wMid;
+  caps.wPid = record.wPid;
+  caps.vDriverVersion = record.vDriverVersion;
+  std::memcpy(caps.szPname, record.szPname, sizeof caps.szPname);
+  caps.cDestinations = record.cDestinations;
+  return result;
+}
+
+MmResult WinmmMixerDriver::get_line_info(MixerHandle handle, MixerLine& line, std::uint32_t flags) {
+  MIXERLINEA record{};
+  record.cbStruct = sizeof record;
+  record.dwDestination = line.dwDestination;
+  record.dwSource = line.dwSource;
+  const MMRESULT result = ::mixerGetLineInfoA(object(handle), &record, flags);
+  if (result != MMSYSERR_NOERROR) return result;
+  line.dwDestination = record.dwDestination;
+  line.dwSource = record.dwSource;
+  line.dwLineID = record.dwLineID;
+  line.cChannels = record.cChannels;
+  line.cConnections = record.cConnections;
+  line.cControls = record.cControls;
+  std::memcpy(line.szName, record.szName, sizeof line.szName);
+  return result;
+}
+
+MmResult WinmmMixerDriver::get_line_controls(MixerHandle handle, std::uint32_t line_id, std::uint32_t count,
+                                             std::vector<MixerControl>& controls) {
+  std::vector<MIXERCONTROLA> records(count);
+  MIXERLINECONTROLSA query{};
+  query.cbStruct = sizeof query;
+  query.dwLineID = line_id;
+  query.cControls = count;
+  query.cbmxctrl = sizeof(MIXERCONTROLA);
+  query.pamxctrl = records.data();
+  if (count == 0) return MIXERR_INVALCONTROL;
+  const MMRESULT result = ::mixerGetLineControlsA(object(handle), &query, MIXER_GETLINECONTROLSF_ALL);
+  if (result != MMSYSERR_NOERROR) return result;
+  controls.clear();
+  for (const MIXERCONTROLA& record : records) {
+    controls.push_back({record.dwControlID, record.dwControlType, record.fdwControl, record.cMultipleItems});
+  }
+  return result;
+}
+
+MmResult WinmmMixerDriver::get_control_details(MixerHandle handle, MixerControlDetails& details,
+                                               std::uint32_t flags) {
+  MIXERCONTROLDETAILS record = details_record(details);
+  return ::mixerGetControlDetailsA(object(handle), &record, flags);
+}
+
+MmResult WinmmMixerDriver::set_control_details(MixerHandle handle, const MixerControlDetails& details,
+                                               std::uint32_t flags) {
+  MIXERCONTROLDETAILS record = details_record(details);
+  return ::mixerSetControlDetails(object(handle), &record, flags);
+}
+
+}  // namespace vantrel::audio

@@ -1,0 +1,112 @@
+#include "audio/volume_functions.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_mixer.h"
+
+namespace vantrel::audio {
+namespace {
+
+using namespace vantrel::testing;
+
+class Settings : public VolumeSettings {
+ public:
+  LineSelection selected_line() const override { return line; }
+  double volume_step() const override { return step; }
+  LineSelection line;
+  double step = kDefaultVolumeStep;
+};
+
+struct Line {
+  FakeMixerDriver driver;
+  Settings settings;
+  std::unique_ptr<TAudioMixer> mixer;
+  std::unique_ptr<VolumeFunctions> functions;
+
+  Line(std::vector<FakeControl> controls, std::vector<FakeLine> sources = {}) {
+    FakeDevice device;
+    FakeDestination destination;
+    destination.line = line(1, "Out", 2, std::move(controls));
+    destination.sources = std::move(sources);
+    device.destinations = {destination};
+    driver.devices = {device};
+    mixer = std::make_unique<TAudioMixer>(driver);
+    functions = std::make_unique<VolumeFunctions>(*mixer, settings);
+  }
+  std::vector<std::uint32_t>& levels() { return driver.devices[0].destinations[0].line.controls[0].values; }
+  void set(std::uint32_t left, std::uint32_t right) { levels() = {left, right}; }
+};
+
+TEST(VolumeFunctions, StepTable) {
+  const double expected[] = {65.535, 131.07, 327.675, 655.35, 1310.7, 1966.05, 3276.75, 6553.5, 13107};
+  for (int i = 0; i < 9; ++i) EXPECT_DOUBLE_EQ(volume_step_for_index(i), expected[i]) << i;
+  EXPECT_EQ(volume_step_for_index(-1), kDefaultVolumeStep);
+  EXPECT_EQ(volume_step_for_index(9), kDefaultVolumeStep);
+}
+
+TEST(VolumeFunctions, RaiseAndLowerByTheStep) {
+  const struct {
+    int step_index;
+    bool raise;
+    std::uint32_t left, right;
+    std::uint32_t new_left, new_right;
+  } cases[] = {
+      {3, true, 0, 0, 655, 655},
+      {3, true, 65000, 65000, 65535, 65535},
+      {3, false, 655, 655, 0, 0},
+      {0, true, 0, 0, 66, 66},
+      {0, true, 100, 100, 166, 166},
+      {7, true, 0, 0, 6554, 6554},
+      {7, true, 6554, 6554, 13108, 13108},
+      {8, true, 40000, 20000, 53107, 33107},
+      {8, false, 40000, 20000, 26893, 6893},
+      {3, true, 65535, 60000, 65535, 60000},
+      {3, false, 0, 500, 0, 500},
+      {3, true, 64880, 100, 65535, 755},
+  };
+  for (const auto& c : cases) {
+    Line l({volume_control(1, {0, 0}), mute_control(2, 1)});
+    l.settings.step = volume_step_for_index(c.step_index);
+    l.set(c.left, c.right);
+    if (c.raise) {
+      l.functions->raise();
+    } else {
+      l.functions->lower();
+    }
+    EXPECT_EQ(l.levels(), (std::vector<std::uint32_t>{c.new_left, c.new_right}))
+        << (c.raise ? "raise " : "lower ") << c.left << "/" << c.right << " step " << c.step_index;
+    EXPECT_EQ(l.driver.devices[0].destinations[0].line.controls[1].values[0], 1u)
+        << "mute written back as read";
+    EXPECT_FALSE(l.functions->mixer_busy());
+  }
+}
+
+TEST(VolumeFunctions, ToggleMute) {
+  Line l({volume_control(1, {100, 200}), mute_control(2, 1)});
+  EXPECT_FALSE(l.functions->toggle_mute());
+  EXPECT_EQ(l.driver.devices[0].destinations[0].line.controls[1].values[0], 0u);
+  EXPECT_TRUE(l.functions->toggle_mute());
+  EXPECT_EQ(l.levels(), (std::vector<std::uint32_t>{100, 200}));
+
+  Line no_mute({volume_control(1, {100, 200})});
+  no_mute.driver.log.clear();
+  EXPECT_TRUE(no_mute.functions->toggle_mute()) << "a line without mute still reports 1";
+  EXPECT_EQ(no_mute.driver.log, (std::vector<std::string>{"set 1 100 200"})) << "only the level, unchanged";
+}
+
+TEST(VolumeFunctions, ActOnTheSelectedSource) {
+  Line l({volume_control(1, {1000, 1000})}, {line(7, "Wave", 2, {volume_control(9, {300, 300})})});
+  l.settings.line = {0, 0};
+  l.functions->raise();
+  EXPECT_EQ(l.driver.devices[0].destinations[0].sources[0].controls[0].values,
+            (std::vector<std::uint32_t>{955, 955}));
+  EXPECT_EQ(l.levels(), (std::vector<std::uint32_t>{1000, 1000}));
+  EXPECT_EQ(l.functions->read().left, 955);
+  l.settings.line = {3, -1};
+  EXPECT_EQ(l.functions->read().left, -1) << "no such line";
+  l.functions->lower();
+  l.functions->raise();
+}
+
+}  // namespace
+}  // namespace vantrel::audio
