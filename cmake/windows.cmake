@@ -10,6 +10,7 @@ vantrel_add_core(vantrel_core)
 add_library(vantrel_win32 STATIC
   src/app/main_window_win32.cpp
   src/app/single_instance_win32.cpp
+  src/app/title_strip_win32.cpp
   src/app/win32_text.cpp
   src/app/window_outline_win32.cpp
   src/audio/endpoint_driver_win32.cpp
@@ -18,10 +19,11 @@ add_library(vantrel_win32 STATIC
   src/hotkeys/hotkey_list_view_win32.cpp
   src/osd/overlay_win32.cpp
   src/settings/profile_storage_win32.cpp
+  src/ui/gradient_button_win32.cpp
 )
 target_compile_definitions(vantrel_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_compile_options(vantrel_win32 PRIVATE ${VANTREL_WARNINGS})
-target_link_libraries(vantrel_win32 PUBLIC vantrel_core comctl32 gdi32 user32 kernel32 shell32 ole32 propsys uuid advapi32 winmm)
+target_link_libraries(vantrel_win32 PUBLIC vantrel_core comctl32 gdi32 user32 kernel32 shell32 ole32 propsys uuid advapi32 winmm msimg32)
 
 add_executable(Vantrel WIN32 src/app/main_win32.cpp src/app/resources/vantrel.rc)
 configure_file(src/app/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h)
@@ -71,3 +73,9 @@ add_executable(osd_bench bench/osd_bench.cpp)
 target_compile_options(osd_bench PRIVATE ${VANTREL_WARNINGS})
 target_link_options(osd_bench PRIVATE ${VANTREL_STATIC_RUNTIME})
 target_link_libraries(osd_bench PRIVATE vantrel_win32)
+
+# Buttons in each state, for screenshot tests and the paint benchmark.
+add_executable(gradient_demo WIN32 tests/windows/gradient_demo.cpp)
+target_compile_options(gradient_demo PRIVATE ${VANTREL_WARNINGS})
+target_link_options(gradient_demo PRIVATE ${VANTREL_STATIC_RUNTIME})
+target_link_libraries(gradient_demo PRIVATE vantrel_win32)

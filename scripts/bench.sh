@@ -15,6 +15,9 @@ wine "$win/vantrel_bench.exe"
 echo "== On-screen display paints"
 wine "$win/osd_bench.exe" | cat
 
+echo "== Gradient button paint"
+wine "$win/gradient_demo.exe" --bench | cat
+
 echo "== Start-up: process start to window shown (ms), alternating runs"
 work=$(mktemp -d)
 cp "$win/Vantrel.exe" "$win/bare_window.exe" "$work/"

@@ -118,6 +118,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_DESTROY:
       list_.reset();
+      title_.reset();
       window_ = nullptr;
       PostQuitMessage(0);
       return 0;
@@ -127,6 +128,12 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void MainWindow::create_controls() {
+  title_ = std::make_unique<TitleStrip>(window_, kClientWidth, L"Vantrel");
+  title_->on_minimize = [this] { ShowWindow(window_, SW_MINIMIZE); };
+  title_->on_hide = [this] { hide_command(); };
+  // The scheme and quality the settings give by default; the Options window
+  // will apply the user's.
+  title_->apply(colour_scheme(kDefaultSchemeName), ui::TGradientQuality::bqLow);
   list_ = std::make_unique<hotkeys::HotkeyListView>(window_, kListId, kListBounds);
 }
 
@@ -231,7 +238,9 @@ void MainWindow::report_save(const std::string& path, const std::optional<std::s
 // Start-up steps. The empty ones belong to parts of the program that are
 // still to come (sound, splash, icon picker, registration, display); each
 // is the place where that part plugs in.
-void MainWindow::reset_volume_step() { settings_.reset_volume_step(); }
+void MainWindow::reset_volume_step() {
+  settings_.reset_volume_step();
+}
 
 void MainWindow::load_hotkeys() {
   rows_ = hotkeys::load_hotkeys(settings::load_document(storage_, hotkeys_path_), computer_name());

@@ -11,6 +11,7 @@
 #include "actions/hotkey_registrar_win32.h"
 #include "app/lifecycle.h"
 #include "app/save_failure_notice.h"
+#include "app/title_strip_win32.h"
 #include "app/win32_handles.h"
 #include "audio/volume_control.h"
 #include "hotkeys/hotkey_list_view_win32.h"
@@ -94,6 +95,7 @@ class MainWindow : private StartupHost, private ShutdownHost, private actions::A
   win32::UniqueGdi<HBRUSH> background_;
   HWND window_ = nullptr;
   std::unique_ptr<hotkeys::HotkeyListView> list_;
+  std::unique_ptr<TitleStrip> title_;
   std::optional<actions::Win32HotkeyRegistrar> registrar_;
   bool filling_list_ = false;
   std::vector<hotkeys::HotkeyRow> rows_;

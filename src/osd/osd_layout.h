@@ -3,24 +3,13 @@
 #include <optional>
 #include <string>
 
+#include "ui/geometry.h"
+
 namespace vantrel::osd {
 
-struct Point {
-  int x = 0;
-  int y = 0;
-  bool operator==(const Point&) const = default;
-};
-struct Size {
-  int width = 0;
-  int height = 0;
-};
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  bool operator==(const Rect&) const = default;
-};
+using ui::Point;
+using ui::Rect;
+using ui::Size;
 
 // Where the text goes: X no further right than W - 200; a Y below H - 60 is
 // pulled up to H - 110. Neither is clamped from above or the left.

@@ -145,6 +145,29 @@ class Closing(VantrelTest):
         self.assertIsNone(process.poll(), "the program keeps running")
         self.assertFalse(os.path.exists(self.app.file("Hotkeys.ini")), "closing is not saving")
 
+    def test_x_on_the_title_strip_hides_and_saves(self):
+        process = self.app.start()
+        window = self.app.main_window()
+        self.assertIsNotNone(window)
+        x, y, _, _ = geometry(window)
+        xdotool("mousemove", x + 528, y + 13, "click", "1")
+        self.assertTrue(wait_until(lambda: self.app.main_window(timeout=0) is None, timeout=10))
+        self.assertTrue(wait_until(lambda: os.path.exists(self.app.file("Hotkeys.ini")), timeout=5))
+        self.assertEqual(read_ini(self.app.file("Hotkeys.ini"))["Count"], "20")
+        self.assertIsNone(process.poll(), "the program keeps running")
+
+    def test_title_strip_drags_the_window(self):
+        self.app.start()
+        window = self.app.main_window()
+        x, y, _, _ = geometry(window)
+        xdotool("mousemove", x + 200, y + 10, "mousedown", "1")
+        for step in range(1, 6):
+            xdotool("mousemove", x + 200 + 10 * step, y + 10 + 8 * step)
+            time.sleep(0.05)
+        xdotool("mouseup", "1")
+        self.assertTrue(wait_until(lambda: geometry(window)[:2] == (x + 50, y + 40), timeout=5), geometry(window))
+        self.assertTrue(self.app.exit())
+
     def test_session_end_saves_unsaved_changes(self):
         self.app.start()
         window = self.app.main_window()
