@@ -15,6 +15,7 @@ add_library(vantrel_win32 STATIC
   src/app/window_outline_win32.cpp
   src/audio/endpoint_driver_win32.cpp
   src/audio/mixer_driver_choice_win32.cpp
+  src/audio/sound_system_win32.cpp
   src/audio/winmm_driver_win32.cpp
   src/hotkeys/hotkey_list_view_win32.cpp
   src/osd/overlay_win32.cpp

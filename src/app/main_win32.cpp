@@ -5,9 +5,7 @@
 
 #include "app/main_window_win32.h"
 #include "app/single_instance_win32.h"
-#include "audio/audio_mixer.h"
-#include "audio/mixer_driver_choice_win32.h"
-#include "audio/volume_functions.h"
+#include "audio/sound_system_win32.h"
 #include "osd/on_screen_display.h"
 #include "osd/overlay_win32.h"
 #include "settings/settings_store.h"
@@ -45,11 +43,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
   vantrel::osd::OnScreenDisplay display(overlay, overlay, settings.display(), separator[0]);
   overlay.on_timer([&display] { display.timer_tick(); });
-  const auto mixer_driver = vantrel::audio::choose_mixer_driver(instance);
-  vantrel::audio::TAudioMixer audio_mixer(*mixer_driver);
-  vantrel::audio::VolumeFunctions volume(audio_mixer, settings);
+  vantrel::audio::SoundSystem volume(instance, settings);
   vantrel::app::MainWindow main_window(instance, settings, display, volume);
   if (!main_window.handle()) return 1;
+  main_window.after_startup = [&volume] { volume.prepare(); };
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -28,6 +28,7 @@ constexpr UINT kTimerLogoInterval = 2000;
 // A check box toggled in the list is applied once the click is over, so its
 // message boxes never run inside the list's own notification.
 constexpr UINT kApplyCheckBox = WM_APP + 1;
+constexpr UINT kAfterStartup = WM_APP + 2;
 
 enum MenuCommand : int { kAbout1 = 1001, kOptions1, kWhatsnew1, kHide1, kMinimize1, kExit1 };
 
@@ -91,7 +92,10 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_TIMER:
       // Each start-up timer fires once.
       KillTimer(window_, wparam);
-      if (wparam == kTimerInit) run_startup_tick(*this);
+      if (wparam == kTimerInit) {
+        run_startup_tick(*this);
+        PostMessageA(window_, kAfterStartup, 0, 0);
+      }
       // TimerLogo's tick hides the splash, which is never shown yet.
       return 0;
     case WM_CONTEXTMENU:
@@ -104,6 +108,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_NOTIFY:
       on_list_notify(*reinterpret_cast<const NMHDR*>(lparam));
+      return 0;
+    case kAfterStartup:
+      if (after_startup) after_startup();
       return 0;
     case kApplyCheckBox:
       apply_check_box(static_cast<int>(wparam));

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,6 +34,9 @@ class MainWindow : private StartupHost, private ShutdownHost, private actions::A
   MainWindow& operator=(const MainWindow&) = delete;
 
   HWND handle() const { return window_; }
+
+  // Runs once the start-up tick is over and the window is up.
+  std::function<void()> after_startup;
 
   // Sees every message the loop takes from the queue, before dispatch.
   void application_events_message(const MSG& message);
