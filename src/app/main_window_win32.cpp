@@ -6,6 +6,7 @@
 #include "actions/registration.h"
 #include "app/single_instance_win32.h"
 #include "app/win32_text.h"
+#include "app/win32_window.h"
 #include "app/window_outline_win32.h"
 #include "hotkeys/hotkeys_file.h"
 #include "settings/profile_storage.h"
@@ -50,19 +51,14 @@ MainWindow::MainWindow(HINSTANCE instance, settings::SettingsStore& settings, os
       hotkeys_path_(settings::profile_path(win32::program_folder(), hotkeys::kHotkeysFileName)),
       settings_path_(settings::profile_path(win32::program_folder(), "Settings.ini")),
       background_(CreateSolidBrush(kBackground)) {
-  WNDCLASSEXA window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = window_proc;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  window_class.hbrBackground = background_.get();
-  window_class.lpszClassName = kMainWindowClass;
-  RegisterClassExA(&window_class);
+  win32::register_window_class(instance, win32::widen(kMainWindowClass).c_str(), window_proc,
+                               background_.get());
 
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kClientWidth) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - kClientHeight) / 2;
-  CreateWindowExA(0, kMainWindowClass, kMainWindowTitle, WS_POPUP | WS_CLIPCHILDREN, left, top, kClientWidth,
-                  kClientHeight, nullptr, nullptr, instance, this);
+  CreateWindowExW(0, win32::widen(kMainWindowClass).c_str(), win32::widen(kMainWindowTitle).c_str(),
+                  WS_POPUP | WS_CLIPCHILDREN, left, top, kClientWidth, kClientHeight, nullptr, nullptr,
+                  instance, this);
 }
 
 MainWindow::~MainWindow() {
@@ -70,13 +66,9 @@ MainWindow::~MainWindow() {
 }
 
 LRESULT CALLBACK MainWindow::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wparam, lparam);
+  auto* self = win32::window_owner<MainWindow>(window, message, lparam);
+  if (!self) return DefWindowProcW(window, message, wparam, lparam);
+  if (message == WM_NCCREATE) self->window_ = window;
   return self->handle(message, wparam, lparam);
 }
 
@@ -130,7 +122,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       PostQuitMessage(0);
       return 0;
     default:
-      return DefWindowProcA(window_, message, wparam, lparam);
+      return DefWindowProcW(window_, message, wparam, lparam);
   }
 }
 

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "app/win32_window.h"
+
 namespace vantrel::audio {
 namespace {
 
@@ -46,12 +48,7 @@ MIXERCONTROLDETAILS details_record(const MixerControlDetails& details) {
 }  // namespace
 
 WinmmMixerDriver::WinmmMixerDriver(HINSTANCE instance) {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = callback_proc;
-  window_class.hInstance = instance;
-  window_class.lpszClassName = kCallbackClass;
-  RegisterClassExW(&window_class);
+  win32::register_window_class(instance, kCallbackClass, callback_proc);
   callback_window_ =
       CreateWindowExW(0, kCallbackClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
 }
@@ -61,11 +58,7 @@ WinmmMixerDriver::~WinmmMixerDriver() {
 }
 
 LRESULT CALLBACK WinmmMixerDriver::callback_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    SetWindowLongPtrW(window, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<WinmmMixerDriver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = win32::window_owner<WinmmMixerDriver>(window, message, lparam);
   if (self && (message == MM_MIXM_LINE_CHANGE || message == MM_MIXM_CONTROL_CHANGE)) {
     self->notify(message, wparam, static_cast<std::uintptr_t>(lparam));
     return 0;

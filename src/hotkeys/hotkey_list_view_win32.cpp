@@ -59,12 +59,12 @@ HotkeyListView::~HotkeyListView() {
 
 void HotkeyListView::set_columns() {
   for (int i = 0; i < kColumnCount; ++i) {
-    const ColumnSpec& spec = kColumns[static_cast<std::size_t>(i)];
-    std::wstring caption = win32::widen(spec.caption);
+    const ColumnSpec& layout = kColumns[static_cast<std::size_t>(i)];
+    std::wstring caption = win32::widen(layout.caption);
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.pszText = caption.data();
-    column.cx = spec.width;
+    column.cx = layout.width;
     ListView_SetColumn(list_, i, &column);
   }
 }

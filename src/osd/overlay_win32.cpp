@@ -1,6 +1,7 @@
 #include "osd/overlay_win32.h"
 
 #include "app/win32_text.h"
+#include "app/win32_window.h"
 
 namespace vantrel::osd {
 namespace {
@@ -20,12 +21,7 @@ COLORREF resolve(settings::ColourValue value) {
 }  // namespace
 
 OverlayWindow::OverlayWindow(HINSTANCE instance) {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = window_proc;
-  window_class.hInstance = instance;
-  window_class.lpszClassName = kClassName;
-  RegisterClassExW(&window_class);
+  win32::register_window_class(instance, kClassName, window_proc);
   window_ =
       CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
                       kClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instance, this);
@@ -38,11 +34,7 @@ OverlayWindow::~OverlayWindow() {
 }
 
 LRESULT CALLBACK OverlayWindow::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    SetWindowLongPtrW(window, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<OverlayWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = win32::window_owner<OverlayWindow>(window, message, lparam);
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;

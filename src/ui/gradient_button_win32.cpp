@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/win32_text.h"
+#include "app/win32_window.h"
 
 namespace vantrel::ui {
 namespace {
@@ -69,13 +70,7 @@ win32::UniqueGdi<HBITMAP> grey_copy(HDC reference, HBITMAP glyph) {
 
 TGradientButton::TGradientButton(HWND parent, int id, const std::wstring& caption, RECT bounds) {
   const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = window_proc;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  window_class.lpszClassName = kClassName;
-  RegisterClassExW(&window_class);
+  win32::register_window_class(instance, kClassName, window_proc);
   colors_.on_change = [this] { rebuild_gradients(); };
   window_ = CreateWindowExW(0, kClassName, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, bounds.left,
                             bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
@@ -95,12 +90,8 @@ TGradientButton* TGradientButton::from(HWND window) {
 }
 
 LRESULT CALLBACK TGradientButton::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<TGradientButton*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  TGradientButton* self = from(window);
+  TGradientButton* self = win32::window_owner<TGradientButton>(window, message, lparam);
+  if (self && message == WM_NCCREATE) self->window_ = window;
   return self ? self->handle(message, wparam, lparam) : DefWindowProcW(window, message, wparam, lparam);
 }
 
