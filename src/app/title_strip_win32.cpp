@@ -1,5 +1,9 @@
 #include "app/title_strip_win32.h"
 
+#include <commctrl.h>
+
+#include <utility>
+
 namespace vantrel::app {
 namespace {
 
@@ -53,6 +57,22 @@ TitleStrip::TitleStrip(HWND window, int width, const std::wstring& caption)
   }
   SetWindowPos(minimize_->handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetWindowPos(exit_->handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+
+  // The hints; the tooltip window goes with the window that owns it.
+  HWND tips =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, nullptr, nullptr);
+  const std::pair<HWND, const wchar_t*> hints[] = {{minimize_->handle(), L"Minimize"},
+                                                   {exit_->handle(), L"Hide"}};
+  for (const auto& [button, hint] : hints) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(button);
+    tool.lpszText = const_cast<wchar_t*>(hint);
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }
 
 void TitleStrip::apply(const ColourScheme& scheme, ui::TGradientQuality quality) {

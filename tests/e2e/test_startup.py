@@ -156,6 +156,24 @@ class Closing(VantrelTest):
         self.assertEqual(read_ini(self.app.file("Hotkeys.ini"))["Count"], "20")
         self.assertIsNone(process.poll(), "the program keeps running")
 
+    def test_title_strip_buttons_show_their_hints(self):
+        self.app.start()
+        window = self.app.main_window()
+        x, y, _, _ = geometry(window)
+        for offset in (508, 528):  # Minimize, then "X"
+            before = set(visible_windows(".*"))
+            xdotool("mousemove", x + offset - 60, y + 13)
+            time.sleep(0.2)
+            xdotool("mousemove", x + offset, y + 13)
+            tip = wait_until(lambda: [w for w in visible_windows(".*") if w not in before], timeout=5)
+            self.assertTrue(tip, "a hint shows")
+            tx, ty, tw, th = geometry(tip[0])
+            self.assertLess(th, 40)
+            self.assertTrue(abs(tx - (x + offset)) < 80 and abs(ty - (y + 13)) < 60, (tx, ty))
+            xdotool("mousemove", x + 200, y + 200)
+            wait_until(lambda: not [w for w in visible_windows(".*") if w not in before], timeout=5)
+        self.assertTrue(self.app.exit())
+
     def test_title_strip_drags_the_window(self):
         self.app.start()
         window = self.app.main_window()
