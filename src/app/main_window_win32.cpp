@@ -67,8 +67,9 @@ MainWindow::~MainWindow() {
 
 LRESULT CALLBACK MainWindow::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* self = win32::window_owner<MainWindow>(window, message, lparam);
-  if (!self) return DefWindowProcW(window, message, wparam, lparam);
-  if (message == WM_NCCREATE) self->window_ = window;
+  if (self && message == WM_NCCREATE) self->window_ = window;
+  // Messages after WM_DESTROY (window_ cleared) get the default handling.
+  if (!self || !self->window_) return DefWindowProcW(window, message, wparam, lparam);
   return self->handle(message, wparam, lparam);
 }
 
