@@ -6,6 +6,11 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
 build=${VANTREL_BUILD_DIR:-$root/build}
 mkdir -p "$build"
+# Wine and PulseAudio keep state under HOME; give them one when none is set.
+if [ -z "${HOME:-}" ]; then
+  export HOME=$build/home
+  mkdir -p "$HOME"
+fi
 
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
