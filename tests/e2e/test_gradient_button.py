@@ -1,5 +1,7 @@
-"""The gradient button's looks by state and its click, on the demonstration
-window: five 100 x 25 buttons at y 20, from x 20 every 120 pixels."""
+"""The gradient button's looks by state, its click and its keys, on the
+demonstration window: five 100 x 25 buttons at y 20, from x 20 every 120
+pixels ("Normal" is the Default button, "Pressed" the Cancel one, "&Hot"
+has the accelerator H), and an edit box at (20, 60)."""
 
 import os
 import shutil
@@ -93,3 +95,18 @@ class GradientButton(unittest.TestCase):
         self.assertTrue(wait_until(lambda: self.clicks() == ["Normal"], timeout=5), self.clicks())
         time.sleep(0.5)
         self.assertEqual(self.clicks(), ["Normal"])
+
+    def test_keys_click_the_right_buttons(self):
+        xdotool("mousemove", 600, 85)  # the keyboard follows the pointer
+        time.sleep(0.3)
+        xdotool("key", "Return")  # the focused button
+        xdotool("key", "Escape")  # the Cancel button
+        xdotool("key", "alt+h")  # the accelerator
+        self.assertTrue(wait_until(lambda: len(self.clicks()) >= 3, timeout=5), self.clicks())
+        self.assertEqual(self.clicks(), ["Focused", "Pressed", "Hot"])
+        xdotool("mousemove", 70, 71, "click", "1")  # focus the edit box
+        xdotool("mousemove", 600, 85)
+        time.sleep(0.3)
+        xdotool("key", "Return")  # no gradient button has the focus: the Default one
+        self.assertTrue(wait_until(lambda: len(self.clicks()) >= 4, timeout=5), self.clicks())
+        self.assertEqual(self.clicks()[3], "Normal")

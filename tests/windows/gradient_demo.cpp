@@ -1,8 +1,9 @@
 // gradient_demo.exe [--bench]: a window at the screen's top left with five
-// gradient buttons, 100 x 25 at y 20, from x 20 every 120 pixels: "Normal",
-// "Hot", "Focused" (has the focus at start), "Pressed", "Disabled". Each
-// click is appended to "<own path>.log" as the button's caption. --bench
-// prints the median time of one repaint of a button instead.
+// gradient buttons, 100 x 25 at y 20, from x 20 every 120 pixels: "Normal"
+// (the Default button), "&Hot" (accelerator H), "Focused" (has the focus at
+// start), "Pressed" (the Cancel button), "Disabled"; and a plain edit box at
+// (20, 60). Each click is appended to "<own path>.log" as the button's name.
+// --bench prints the median time of one repaint of a button instead.
 #include <windows.h>
 
 #include <algorithm>
@@ -45,7 +46,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   HWND window = CreateWindowExW(0, L"GradientDemo", L"Gradient demo", WS_POPUP | WS_VISIBLE, 0, 0, 640, 100,
                                 nullptr, nullptr, instance, nullptr);
   std::vector<std::unique_ptr<TGradientButton>> buttons;
-  const wchar_t* captions[] = {L"Normal", L"Hot", L"Focused", L"Pressed", L"Disabled"};
+  const wchar_t* captions[] = {L"Normal", L"&Hot", L"Focused", L"Pressed", L"Disabled"};
   for (int i = 0; i < 5; ++i) {
     const int x = 20 + 120 * i;
     buttons.push_back(
@@ -64,6 +65,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     };
   }
   EnableWindow(buttons[4]->handle(), FALSE);
+  buttons[0]->set_default(true);
+  buttons[3]->set_cancel(true);
+  CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 20, 60, 100, 22, window, nullptr,
+                  instance, nullptr);
   SetFocus(buttons[2]->handle());
 
   if (std::strstr(command_line, "--bench")) {
