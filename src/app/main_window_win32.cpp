@@ -206,11 +206,8 @@ void MainWindow::apply_check_box(int index) {
   const auto position = static_cast<std::size_t>(index);
   rows_[position].checked = ListView_GetCheckState(list_->handle(), index) != 0;
   const actions::ReregisterResult result = actions::apply_enabled_state(rows_, position, *registrar_);
-  if (!rows_[position].checked) {
-    filling_list_ = true;
-    ListView_SetCheckState(list_->handle(), index, FALSE);
-    filling_list_ = false;
-  }
+  if (!rows_[position].checked)
+    without_list_notifications([&] { ListView_SetCheckState(list_->handle(), index, FALSE); });
   if (result.message) show_info(*result.message);
 }
 
@@ -242,11 +239,19 @@ void MainWindow::reset_volume_step() {
   settings_.reset_volume_step();
 }
 
+void MainWindow::without_list_notifications(const std::function<void()>& change) {
+  filling_list_ = true;
+  change();
+  filling_list_ = false;
+}
+
+void MainWindow::show_rows() {
+  without_list_notifications([this] { list_->show(rows_); });
+}
+
 void MainWindow::load_hotkeys() {
   rows_ = hotkeys::load_hotkeys(settings::load_document(storage_, hotkeys_path_), computer_name());
-  filling_list_ = true;
-  list_->show(rows_);
-  filling_list_ = false;
+  show_rows();
 }
 
 void MainWindow::load_settings() {
@@ -272,9 +277,7 @@ void MainWindow::set_list_columns() {
 void MainWindow::fill_icon_picker() {}
 void MainWindow::register_enabled_hotkeys() {
   actions::register_enabled_hotkeys(rows_, *registrar_);
-  filling_list_ = true;
-  list_->show(rows_);
-  filling_list_ = false;
+  show_rows();
 }
 void MainWindow::reapply_display_positions() {}
 
@@ -294,7 +297,7 @@ void MainWindow::hide_application() {
 }
 
 void MainWindow::hide_main_window() {
-  ShowWindow(window_, SW_HIDE);
+  hide_application();
 }
 void MainWindow::unregister_all_hotkeys() {
   actions::unregister_all_hotkeys(rows_, *registrar_);

@@ -52,6 +52,9 @@ class MainWindow : private StartupHost, private ShutdownHost, private actions::A
   void report_save(const std::string& path, const std::optional<std::string>& error);
   void on_list_notify(const NMHDR& header);
   void apply_check_box(int index);
+  // Changes the list from code: its notifications are not user edits.
+  void without_list_notifications(const std::function<void()>& change);
+  void show_rows();
   void show_info(const std::string& text);
   void show_application();
   void hide_application();
