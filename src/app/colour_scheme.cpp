@@ -6,10 +6,10 @@
 namespace vantrel::app {
 namespace {
 
-using settings::rgb;
+using base::rgb;
 
-constexpr settings::ColourValue system_colour(int index) {
-  return settings::kSystemColourFlag | static_cast<settings::ColourValue>(index);
+constexpr base::ColourValue system_colour(int index) {
+  return base::kSystemColourFlag | static_cast<base::ColourValue>(index);
 }
 // The system's colour indices for button shadows, highlights, window
 // backgrounds and button faces.

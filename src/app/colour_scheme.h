@@ -2,16 +2,16 @@
 
 #include <string_view>
 
-#include "settings/colour.h"
+#include "base/colour.h"
 #include "ui/gradient.h"
 
 namespace vantrel::app {
 
 struct ColourScheme {
-  settings::ColourValue dark;
-  settings::ColourValue light;
-  settings::ColourValue list;
-  settings::ColourValue window;
+  base::ColourValue dark;
+  base::ColourValue light;
+  base::ColourValue list;
+  base::ColourValue window;
 };
 
 inline constexpr std::string_view kDefaultSchemeName = "Blue";

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 namespace vantrel::app {
 namespace {
@@ -10,9 +10,9 @@ namespace {
 enum class Form { quoted_path, quoted_path_and_blank, other };
 
 Form classify(std::string_view command_line, std::string_view program_path) {
-  const std::string line = settings::to_lower_ascii(command_line);
+  const std::string line = base::to_lower_ascii(command_line);
   std::string quoted(1, '"');
-  quoted += settings::to_lower_ascii(program_path);
+  quoted += base::to_lower_ascii(program_path);
   quoted += '"';
   if (line == quoted) return Form::quoted_path;
   if (line.size() == quoted.size() + 1 && line.starts_with(quoted) && line.back() == ' ')

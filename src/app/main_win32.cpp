@@ -4,11 +4,11 @@
 #include <objbase.h>
 
 #include "app/main_window_win32.h"
+#include "app/settings_store.h"
 #include "app/single_instance_win32.h"
 #include "audio/sound_system_win32.h"
 #include "osd/on_screen_display.h"
 #include "osd/overlay_win32.h"
-#include "settings/settings_store.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 
 #include "actions/registration.h"
 #include "app/single_instance_win32.h"
-#include "app/win32_text.h"
-#include "app/win32_window.h"
 #include "app/window_outline_win32.h"
 #include "hotkeys/hotkeys_file.h"
 #include "settings/profile_storage.h"
 #include "tray/application_window.h"
+#include "win32/text.h"
+#include "win32/window_class.h"
 
 namespace vantrel::app {
 namespace {

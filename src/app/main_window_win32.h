@@ -12,14 +12,14 @@
 #include "actions/hotkey_registrar_win32.h"
 #include "app/lifecycle.h"
 #include "app/save_failure_notice.h"
+#include "app/settings_store.h"
 #include "app/title_strip_win32.h"
-#include "app/win32_handles.h"
 #include "audio/volume_control.h"
 #include "hotkeys/hotkey_list_view_win32.h"
 #include "hotkeys/hotkey_record.h"
 #include "osd/display.h"
 #include "settings/profile_storage_win32.h"
-#include "settings/settings_store.h"
+#include "win32/handles.h"
 
 namespace vantrel::app {
 

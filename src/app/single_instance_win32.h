@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/win32_handles.h"
+#include "win32/handles.h"
 
 namespace vantrel::app {
 

@@ -29,7 +29,7 @@ TitleStrip::TitleStrip(HWND window, int width, const std::wstring& caption)
   bar_->set_takes_focus(false);
   SetWindowLongPtrW(bar_->handle(), GWL_STYLE, GetWindowLongPtrW(bar_->handle(), GWL_STYLE) & ~WS_TABSTOP);
   bar_->set_font(caption_font_.get());
-  bar_->set_text_colour(settings::rgb(255, 255, 255));
+  bar_->set_text_colour(base::rgb(255, 255, 255));
   // Dragging the strip moves the window by the mouse's travel.
   bar_->on_mouse_down = [this](POINT at) { drag_anchor_ = at; };
   bar_->on_mouse_move = [this](POINT at, bool left_down) {

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "app/colour_scheme.h"
-#include "app/win32_handles.h"
 #include "ui/gradient_button_win32.h"
+#include "win32/handles.h"
 
 namespace vantrel::app {
 

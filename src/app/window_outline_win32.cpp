@@ -1,6 +1,6 @@
 #include "app/window_outline_win32.h"
 
-#include "app/win32_handles.h"
+#include "win32/handles.h"
 
 namespace vantrel::app {
 

@@ -11,7 +11,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/win32_text.h"
+#include "win32/text.h"
 
 namespace vantrel::audio {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/win32_window.h"
+#include "win32/window_class.h"
 
 namespace vantrel::audio {
 namespace {

@@ -1,7 +1,7 @@
 #include "hotkeys/hotkey_list_view_win32.h"
 
-#include "app/win32_handles.h"
-#include "app/win32_text.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace vantrel::hotkeys {
 namespace {

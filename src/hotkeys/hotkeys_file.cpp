@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "base/text.h"
 #include "hotkeys/key_table.h"
 #include "settings/ini_values.h"
-#include "settings/text.h"
 
 namespace vantrel::hotkeys {
 namespace {
@@ -22,8 +22,7 @@ int stored_row_span(const settings::IniDocument& document) {
   int span = 0;
   for (const std::string& name : document.keys(kHotkeysSection)) {
     for (std::string_view prefix : kRowKeys) {
-      if (name.size() <= prefix.size() ||
-          !settings::equals_ignoring_case(name.substr(0, prefix.size()), prefix))
+      if (name.size() <= prefix.size() || !base::equals_ignoring_case(name.substr(0, prefix.size()), prefix))
         continue;
       const std::string_view digits = std::string_view(name).substr(prefix.size());
       if (digits.size() > 9 ||

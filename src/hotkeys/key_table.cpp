@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 namespace vantrel::hotkeys {
 namespace {
@@ -34,7 +34,7 @@ std::span<const KeyEntry> key_table() {
 
 std::optional<int> key_code_for_name(std::string_view name) {
   for (const KeyEntry& entry : kKeys) {
-    if (settings::equals_ignoring_case(entry.name, name)) return entry.code;
+    if (base::equals_ignoring_case(entry.name, name)) return entry.code;
   }
   return std::nullopt;
 }

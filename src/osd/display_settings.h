@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "settings/colour.h"
+#include "base/colour.h"
 
 namespace vantrel::osd {
 
 struct FontSpec {
   std::string face;
   int points = 0;
-  settings::ColourValue colour = settings::kBlack;
+  base::ColourValue colour = base::kBlack;
 };
 
 // What the display reads at every paint. Positions and the bar height are
@@ -18,16 +18,16 @@ struct DisplaySettings {
   bool osd_enabled = true;
   std::string text_x = "100";
   std::string text_y;
-  FontSpec text_font{"Dungeon", 36, settings::kBlue};
+  FontSpec text_font{"Dungeon", 36, base::kBlue};
   int visible_ms = 2000;
 
   std::string bar_x = "100";
   std::string bar_y;
   std::string bar_height = "20";
   int border = 5;
-  settings::ColourValue border_colour = settings::kBlue;
-  settings::ColourValue progress_colour = settings::kLime;
-  FontSpec figure_font{"Dungeon", 18, settings::kAqua};
+  base::ColourValue border_colour = base::kBlue;
+  base::ColourValue progress_colour = base::kLime;
+  FontSpec figure_font{"Dungeon", 18, base::kAqua};
   bool decimals = false;
 };
 

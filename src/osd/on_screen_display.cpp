@@ -35,11 +35,11 @@ std::optional<std::string> OnScreenDisplay::show_volume_progress(double first, d
   const FontSpec& figure_font = settings_.figure_font;
   const BarLayout layout =
       bar_layout(input, screen, first, second, canvas_.text_extent(figure_font, "100.00"));
-  canvas_.rectangle(layout.background, settings::kBlack, Pen{settings::kBlack, 1});
+  canvas_.rectangle(layout.background, base::kBlack, Pen{base::kBlack, 1});
   canvas_.rectangle(layout.upper, settings_.progress_colour, std::nullopt);
   canvas_.rectangle(layout.lower, settings_.progress_colour, std::nullopt);
   canvas_.rounded_rectangle(layout.frame, 15, std::nullopt, Pen{settings_.border_colour, layout.border});
-  canvas_.rounded_rectangle(layout.figure_box, 9, settings::kBlack,
+  canvas_.rounded_rectangle(layout.figure_box, 9, base::kBlack,
                             Pen{settings_.border_colour, layout.figure_box_pen});
   const std::string figure = figure_text(first, second, settings_.decimals, decimal_separator_);
   canvas_.draw_text(figure_font, figure_origin(layout, screen, canvas_.text_extent(figure_font, figure)),

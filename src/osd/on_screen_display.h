@@ -10,7 +10,7 @@
 namespace vantrel::osd {
 
 struct Pen {
-  settings::ColourValue colour = settings::kBlack;
+  base::ColourValue colour = base::kBlack;
   int width = 1;
 };
 
@@ -25,8 +25,8 @@ class OsdCanvas {
   virtual Size text_extent(const FontSpec& font, const std::string& text) = 0;
   // Regular style, transparent background.
   virtual void draw_text(const FontSpec& font, Point origin, const std::string& text) = 0;
-  virtual void rectangle(Rect rect, settings::ColourValue fill, std::optional<Pen> outline) = 0;
-  virtual void rounded_rectangle(Rect rect, int ellipse, std::optional<settings::ColourValue> fill,
+  virtual void rectangle(Rect rect, base::ColourValue fill, std::optional<Pen> outline) = 0;
+  virtual void rounded_rectangle(Rect rect, int ellipse, std::optional<base::ColourValue> fill,
                                  Pen outline) = 0;
   // Shows what was drawn since begin().
   virtual void end() = 0;

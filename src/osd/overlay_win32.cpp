@@ -1,7 +1,7 @@
 #include "osd/overlay_win32.h"
 
-#include "app/win32_text.h"
-#include "app/win32_window.h"
+#include "win32/text.h"
+#include "win32/window_class.h"
 
 namespace vantrel::osd {
 namespace {
@@ -11,9 +11,9 @@ constexpr UINT_PTR kTimerClearScreen = 1;
 // Pixels of this colour are holes in the window.
 constexpr COLORREF kKeyColour = RGB(255, 0, 254);
 
-COLORREF resolve(settings::ColourValue value) {
-  const COLORREF colour = settings::is_system_colour(value) ? GetSysColor(static_cast<int>(value & 0xFF))
-                                                            : static_cast<COLORREF>(value);
+COLORREF resolve(base::ColourValue value) {
+  const COLORREF colour = base::is_system_colour(value) ? GetSysColor(static_cast<int>(value & 0xFF))
+                                                        : static_cast<COLORREF>(value);
   // A colour equal to the key would vanish; one step off looks the same.
   return colour == kKeyColour ? colour ^ 1 : colour;
 }
@@ -110,7 +110,7 @@ void OverlayWindow::draw_text(const FontSpec& font, Point origin, const std::str
   TextOutW(surface_.get(), origin.x, origin.y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
-void OverlayWindow::rectangle(Rect rect, settings::ColourValue fill, std::optional<Pen> outline) {
+void OverlayWindow::rectangle(Rect rect, base::ColourValue fill, std::optional<Pen> outline) {
   const win32::UniqueGdi<HBRUSH> brush(CreateSolidBrush(resolve(fill)));
   const win32::UniqueGdi<HPEN> pen(outline ? CreatePen(PS_SOLID, outline->width, resolve(outline->colour))
                                            : CreatePen(PS_NULL, 0, 0));
@@ -119,7 +119,7 @@ void OverlayWindow::rectangle(Rect rect, settings::ColourValue fill, std::option
   Rectangle(surface_.get(), rect.left, rect.top, rect.right, rect.bottom);
 }
 
-void OverlayWindow::rounded_rectangle(Rect rect, int ellipse, std::optional<settings::ColourValue> fill,
+void OverlayWindow::rounded_rectangle(Rect rect, int ellipse, std::optional<base::ColourValue> fill,
                                       Pen outline) {
   const win32::UniqueGdi<HBRUSH> brush(fill ? CreateSolidBrush(resolve(*fill)) : nullptr);
   const win32::UniqueGdi<HPEN> pen(CreatePen(PS_SOLID, outline.width, resolve(outline.colour)));

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "app/win32_handles.h"
 #include "osd/on_screen_display.h"
+#include "win32/handles.h"
 
 namespace vantrel::osd {
 
@@ -33,9 +33,8 @@ class OverlayWindow : public OsdCanvas, public ClearTimer {
   bool begin() override;
   Size text_extent(const FontSpec& font, const std::string& text) override;
   void draw_text(const FontSpec& font, Point origin, const std::string& text) override;
-  void rectangle(Rect rect, settings::ColourValue fill, std::optional<Pen> outline) override;
-  void rounded_rectangle(Rect rect, int ellipse, std::optional<settings::ColourValue> fill,
-                         Pen outline) override;
+  void rectangle(Rect rect, base::ColourValue fill, std::optional<Pen> outline) override;
+  void rounded_rectangle(Rect rect, int ellipse, std::optional<base::ColourValue> fill, Pen outline) override;
   void end() override;
   void clear() override;
 

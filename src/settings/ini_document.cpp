@@ -2,9 +2,14 @@
 
 #include <algorithm>
 
-#include "settings/text.h"
+#include "base/text.h"
 
 namespace vantrel::settings {
+
+using base::is_profile_blank;
+using base::to_lower_ascii;
+using base::trim_profile_blanks;
+
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";

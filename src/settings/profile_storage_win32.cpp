@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/win32_handles.h"
-#include "app/win32_text.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace vantrel::settings {
 namespace {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "settings/colour.h"
+#include "base/colour.h"
 
 namespace vantrel::ui {
 
-using settings::ColourValue;
-using settings::rgb;
+using base::ColourValue;
+using base::rgb;
 
 enum class GradientColour {
   BackgroundFrom,

@@ -6,8 +6,8 @@
 #include <random>
 #include <vector>
 
-#include "app/win32_text.h"
-#include "app/win32_window.h"
+#include "win32/text.h"
+#include "win32/window_class.h"
 
 namespace vantrel::ui {
 namespace {
@@ -16,8 +16,8 @@ enum Image { kBackground, kClicked, kFocused, kHighlight };
 constexpr COLORREF kCornerAccent = RGB(123, 150, 173);
 
 COLORREF resolve(ColourValue value) {
-  return settings::is_system_colour(value) ? GetSysColor(static_cast<int>(value & 0xFF))
-                                           : static_cast<COLORREF>(value);
+  return base::is_system_colour(value) ? GetSysColor(static_cast<int>(value & 0xFF))
+                                       : static_cast<COLORREF>(value);
 }
 
 // A device-independent bitmap holding the picture.

@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "app/win32_handles.h"
 #include "ui/button_paint.h"
 #include "ui/gradient.h"
+#include "win32/handles.h"
 
 namespace vantrel::ui {
 
@@ -76,7 +76,7 @@ class TGradientButton {
   std::array<win32::UniqueGdi<HBITMAP>, 4> images_;  // background, clicked, focused, highlight
   ButtonState state_;
   HFONT font_ = nullptr;
-  ColourValue text_colour_ = settings::kBlack;
+  ColourValue text_colour_ = base::kBlack;
   ColourValue color_ = 0xFF000000 | COLOR_BTNFACE;
   win32::UniqueGdi<HBITMAP> glyph_;
   TGradientLayout layout_ = TGradientLayout::blGlyphLeft;

@@ -6,11 +6,11 @@ namespace vantrel::app {
 namespace {
 
 TEST(ColourScheme, NamesMatchExactlyElseTheFallback) {
-  EXPECT_EQ(colour_scheme("Blue").list, settings::rgb(230, 250, 255));
-  EXPECT_EQ(colour_scheme("Red").dark, settings::rgb(50, 0, 0));
-  EXPECT_EQ(colour_scheme("blue").list, settings::rgb(235, 245, 255)) << "case matters";
-  EXPECT_EQ(colour_scheme("").dark, settings::rgb(0, 0, 128));
-  EXPECT_TRUE(settings::is_system_colour(colour_scheme("_System (beta)").window));
+  EXPECT_EQ(colour_scheme("Blue").list, base::rgb(230, 250, 255));
+  EXPECT_EQ(colour_scheme("Red").dark, base::rgb(50, 0, 0));
+  EXPECT_EQ(colour_scheme("blue").list, base::rgb(235, 245, 255)) << "case matters";
+  EXPECT_EQ(colour_scheme("").dark, base::rgb(0, 0, 128));
+  EXPECT_TRUE(base::is_system_colour(colour_scheme("_System (beta)").window));
 }
 
 TEST(ColourScheme, TitleBarAndActionButtonColours) {
@@ -27,7 +27,7 @@ TEST(ColourScheme, TitleBarAndActionButtonColours) {
 
   ui::TGradientColors button;
   apply_action_button_colours(button, blue);
-  EXPECT_EQ(button.get(ui::GradientColour::ClickedFrom), settings::rgb(214, 207, 198)) << "as designed";
+  EXPECT_EQ(button.get(ui::GradientColour::ClickedFrom), base::rgb(214, 207, 198)) << "as designed";
   EXPECT_EQ(button.get(ui::GradientColour::ClickedTo), blue.dark);
 }
 

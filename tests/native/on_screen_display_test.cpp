@@ -22,11 +22,11 @@ class RecordingCanvas : public OsdCanvas {
     texts.push_back({at, text});
     calls.push_back("text " + font.face);
   }
-  void rectangle(Rect rect, settings::ColourValue, std::optional<Pen>) override {
+  void rectangle(Rect rect, base::ColourValue, std::optional<Pen>) override {
     rects.push_back(rect);
     calls.push_back("rect");
   }
-  void rounded_rectangle(Rect rect, int ellipse, std::optional<settings::ColourValue>, Pen pen) override {
+  void rounded_rectangle(Rect rect, int ellipse, std::optional<base::ColourValue>, Pen pen) override {
     rounded.push_back({rect, ellipse, pen.width});
     calls.push_back("round");
   }

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/win32_handles.h"
+#include "win32/handles.h"
 
 namespace vantrel::settings {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/win32_text.h"
+#include "win32/text.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace vantrel::settings {
+namespace vantrel::base {
 
 // ASCII-only case folding: every name the program compares (keys, sections,
 // key table entries, its own path) is matched the way the system's
@@ -17,4 +17,4 @@ bool equals_ignoring_case(std::string_view a, std::string_view b);
 bool is_profile_blank(char c);
 std::string_view trim_profile_blanks(std::string_view text);
 
-}  // namespace vantrel::settings
+}  // namespace vantrel::base

@@ -1,8 +1,8 @@
-#include "settings/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 
-namespace vantrel::settings {
+namespace vantrel::base {
 
 char to_lower_ascii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -30,4 +30,4 @@ std::string_view trim_profile_blanks(std::string_view text) {
   return text;
 }
 
-}  // namespace vantrel::settings
+}  // namespace vantrel::base

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace vantrel::settings {
+namespace vantrel::base {
 
 // A colour as the settings hold it: red + 256 * green + 65536 * blue with
 // the high byte 0, or 0xFF000000 plus a system colour index, resolved when
@@ -22,4 +22,4 @@ inline constexpr ColourValue kBlue = rgb(0, 0, 255);
 inline constexpr ColourValue kLime = rgb(0, 255, 0);
 inline constexpr ColourValue kAqua = rgb(0, 255, 255);
 
-}  // namespace vantrel::settings
+}  // namespace vantrel::base
