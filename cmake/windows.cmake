@@ -12,6 +12,7 @@ add_library(vantrel_win32 STATIC
   src/app/single_instance_win32.cpp
   src/app/title_strip_win32.cpp
   src/win32/text.cpp
+  src/win32/window.cpp
   src/app/window_outline_win32.cpp
   src/audio/endpoint_driver_win32.cpp
   src/audio/mixer_driver_choice_win32.cpp

@@ -3,8 +3,9 @@
 #include <mmsystem.h>
 
 #include <cstring>
+#include <functional>
 
-#include "win32/window_class.h"
+#include "win32/window.h"
 
 namespace vantrel::audio {
 namespace {
@@ -47,24 +48,36 @@ MIXERCONTROLDETAILS details_record(const MixerControlDetails& details) {
 
 }  // namespace
 
-WinmmMixerDriver::WinmmMixerDriver(HINSTANCE instance) {
-  win32::register_window_class(instance, kCallbackClass, callback_proc);
-  callback_window_ =
-      CreateWindowExW(0, kCallbackClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
-}
+// A message-only window: mixerOpen with CALLBACK_WINDOW posts its notices
+// there.
+class WinmmMixerDriver::CallbackWindow : public win32::Window {
+ public:
+  using Notice = std::function<void(UINT message, WPARAM wparam, LPARAM lparam)>;
 
-WinmmMixerDriver::~WinmmMixerDriver() {
-  if (callback_window_) DestroyWindow(callback_window_);
-}
-
-LRESULT CALLBACK WinmmMixerDriver::callback_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = win32::window_owner<WinmmMixerDriver>(window, message, lparam);
-  if (self && (message == MM_MIXM_LINE_CHANGE || message == MM_MIXM_CONTROL_CHANGE)) {
-    self->notify(message, wparam, static_cast<std::uintptr_t>(lparam));
-    return 0;
+  CallbackWindow(HINSTANCE instance, Notice notice) : notice_(std::move(notice)) {
+    register_class(instance, kCallbackClass);
+    create(instance, kCallbackClass, L"", 0, 0, RECT{}, HWND_MESSAGE);
   }
-  return DefWindowProcW(window, message, wparam, lparam);
-}
+
+ private:
+  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override {
+    if (message == MM_MIXM_LINE_CHANGE || message == MM_MIXM_CONTROL_CHANGE) {
+      notice_(message, wparam, lparam);
+      return 0;
+    }
+    return Window::on_message(message, wparam, lparam);
+  }
+
+  Notice notice_;
+};
+
+WinmmMixerDriver::WinmmMixerDriver(HINSTANCE instance)
+    : callback_window_(
+          std::make_unique<CallbackWindow>(instance, [this](UINT message, WPARAM wparam, LPARAM lparam) {
+            notify(message, wparam, static_cast<std::uintptr_t>(lparam));
+          })) {}
+
+WinmmMixerDriver::~WinmmMixerDriver() = default;
 
 unsigned WinmmMixerDriver::get_num_devs() {
   return ::mixerGetNumDevs();
@@ -73,9 +86,9 @@ unsigned WinmmMixerDriver::get_num_devs() {
 MmResult WinmmMixerDriver::open(MixerHandle& handle, unsigned id, bool with_notifications) {
   HMIXER mixer = nullptr;
   const MMRESULT result =
-      with_notifications
-          ? ::mixerOpen(&mixer, id, reinterpret_cast<DWORD_PTR>(callback_window_), 0, CALLBACK_WINDOW)
-          : ::mixerOpen(&mixer, id, 0, 0, 0);
+      with_notifications ? ::mixerOpen(&mixer, id, reinterpret_cast<DWORD_PTR>(callback_window_->handle()), 0,
+                                       CALLBACK_WINDOW)
+                         : ::mixerOpen(&mixer, id, 0, 0, 0);
   if (result == MMSYSERR_NOERROR) handle = reinterpret_cast<MixerHandle>(mixer);
   return result;
 }

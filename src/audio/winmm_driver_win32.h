@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "audio/mixer_driver.h"
 
 namespace vantrel::audio {
@@ -28,8 +30,9 @@ class WinmmMixerDriver : public MixerDriver {
                                std::uint32_t flags) override;
 
  private:
-  static LRESULT CALLBACK callback_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  HWND callback_window_ = nullptr;
+  class CallbackWindow;
+  // Receives the mixers' change notices and hands them to the model.
+  std::unique_ptr<CallbackWindow> callback_window_;
 };
 
 }  // namespace vantrel::audio

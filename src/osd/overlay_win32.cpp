@@ -1,7 +1,6 @@
 #include "osd/overlay_win32.h"
 
 #include "win32/text.h"
-#include "win32/window_class.h"
 
 namespace vantrel::osd {
 namespace {
@@ -21,30 +20,27 @@ COLORREF resolve(base::ColourValue value) {
 }  // namespace
 
 OverlayWindow::OverlayWindow(HINSTANCE instance) {
-  win32::register_window_class(instance, kClassName, window_proc);
-  window_ =
-      CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
-                      kClassName, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instance, this);
-  SetLayeredWindowAttributes(window_, kKeyColour, 0, LWA_COLORKEY);
+  register_class(instance, kClassName);
+  create(instance, kClassName, L"", WS_POPUP,
+         WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+         RECT{0, 0, 1, 1}, nullptr);
+  SetLayeredWindowAttributes(handle(), kKeyColour, 0, LWA_COLORKEY);
 }
 
 OverlayWindow::~OverlayWindow() {
   if (surface_ && original_bitmap_) SelectObject(surface_.get(), original_bitmap_);
-  if (window_) DestroyWindow(window_);
 }
 
-LRESULT CALLBACK OverlayWindow::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = win32::window_owner<OverlayWindow>(window, message, lparam);
+LRESULT OverlayWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
-      if (self && self->surface_) {
+      HDC dc = BeginPaint(handle(), &paint);
+      if (surface_) {
         const RECT& r = paint.rcPaint;
-        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, self->surface_.get(), r.left, r.top,
-               SRCCOPY);
+        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, surface_.get(), r.left, r.top, SRCCOPY);
       }
-      EndPaint(window, &paint);
+      EndPaint(handle(), &paint);
       return 0;
     }
     case WM_ERASEBKGND:
@@ -54,10 +50,10 @@ LRESULT CALLBACK OverlayWindow::window_proc(HWND window, UINT message, WPARAM wp
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
     case WM_TIMER:
-      if (self && wparam == kTimerClearScreen && self->tick_) self->tick_();
+      if (wparam == kTimerClearScreen && tick_) tick_();
       return 0;
     default:
-      return DefWindowProcW(window, message, wparam, lparam);
+      return Window::on_message(message, wparam, lparam);
   }
 }
 
@@ -66,7 +62,7 @@ Size OverlayWindow::screen_size() {
 }
 
 bool OverlayWindow::begin() {
-  if (!window_) return false;
+  if (!handle()) return false;
   const Size screen = screen_size();
   if (!surface_ || screen.width != size_.width || screen.height != size_.height) {
     // A new screen size starts a fresh surface: what was painted for the old
@@ -79,7 +75,7 @@ bool OverlayWindow::begin() {
     original_bitmap_ = SelectObject(surface_.get(), bitmap_.get());
     size_ = screen;
     wipe();
-    SetWindowPos(window_, HWND_TOPMOST, 0, 0, screen.width, screen.height, SWP_NOACTIVATE);
+    SetWindowPos(handle(), HWND_TOPMOST, 0, 0, screen.width, screen.height, SWP_NOACTIVATE);
   }
   return true;
 }
@@ -129,9 +125,9 @@ void OverlayWindow::rounded_rectangle(Rect rect, int ellipse, std::optional<base
 }
 
 void OverlayWindow::end() {
-  InvalidateRect(window_, nullptr, FALSE);
-  SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  UpdateWindow(window_);
+  InvalidateRect(handle(), nullptr, FALSE);
+  SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  UpdateWindow(handle());
 }
 
 void OverlayWindow::wipe() {
@@ -141,17 +137,17 @@ void OverlayWindow::wipe() {
 }
 
 void OverlayWindow::clear() {
-  ShowWindow(window_, SW_HIDE);
+  ShowWindow(handle(), SW_HIDE);
   if (surface_) wipe();
 }
 
 void OverlayWindow::restart(int milliseconds) {
-  KillTimer(window_, kTimerClearScreen);
-  SetTimer(window_, kTimerClearScreen, static_cast<UINT>(milliseconds), nullptr);
+  KillTimer(handle(), kTimerClearScreen);
+  SetTimer(handle(), kTimerClearScreen, static_cast<UINT>(milliseconds), nullptr);
 }
 
 void OverlayWindow::stop() {
-  KillTimer(window_, kTimerClearScreen);
+  KillTimer(handle(), kTimerClearScreen);
 }
 
 }  // namespace vantrel::osd

@@ -6,6 +6,7 @@
 
 #include "osd/on_screen_display.h"
 #include "win32/handles.h"
+#include "win32/window.h"
 
 namespace vantrel::osd {
 
@@ -18,7 +19,7 @@ namespace vantrel::osd {
 // picture in the same screen coordinates, accumulates paints the same way,
 // and clears by hiding. Its colour key needs crisp text, so fonts are drawn
 // without anti-aliasing (no fringes in the key colour).
-class OverlayWindow : public OsdCanvas, public ClearTimer {
+class OverlayWindow : public OsdCanvas, public ClearTimer, public win32::Window {
  public:
   explicit OverlayWindow(HINSTANCE instance);
   ~OverlayWindow() override;
@@ -27,7 +28,6 @@ class OverlayWindow : public OsdCanvas, public ClearTimer {
 
   // Called on the timer's tick.
   void on_timer(std::function<void()> tick) { tick_ = std::move(tick); }
-  HWND handle() const { return window_; }
 
   Size screen_size() override;
   bool begin() override;
@@ -42,11 +42,10 @@ class OverlayWindow : public OsdCanvas, public ClearTimer {
   void stop() override;
 
  private:
-  static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   win32::UniqueGdi<HFONT> make_font(const FontSpec& font) const;
   void wipe();
 
-  HWND window_ = nullptr;
   win32::UniqueMemoryDc surface_;
   win32::UniqueGdi<HBITMAP> bitmap_;
   HGDIOBJ original_bitmap_ = nullptr;

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "win32/text.h"
-#include "win32/window_class.h"
 
 namespace vantrel::ui {
 namespace {
@@ -70,40 +69,26 @@ win32::UniqueGdi<HBITMAP> grey_copy(HDC reference, HBITMAP glyph) {
 
 TGradientButton::TGradientButton(HWND parent, int id, const std::wstring& caption, RECT bounds) {
   const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-  win32::register_window_class(instance, kClassName, window_proc);
+  register_class(instance, kClassName);
   colors_.on_change = [this] { rebuild_gradients(); };
-  window_ = CreateWindowExW(0, kClassName, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, bounds.left,
-                            bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
+  create(instance, kClassName, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, bounds, parent,
+         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
   rebuild_gradients();
 }
 
-TGradientButton::~TGradientButton() {
-  if (window_) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
-}
-
 TGradientButton* TGradientButton::from(HWND window) {
-  return reinterpret_cast<TGradientButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-LRESULT CALLBACK TGradientButton::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  TGradientButton* self = win32::window_owner<TGradientButton>(window, message, lparam);
-  if (self && message == WM_NCCREATE) self->window_ = window;
-  return self ? self->handle(message, wparam, lparam) : DefWindowProcW(window, message, wparam, lparam);
+  return dynamic_cast<TGradientButton*>(Window::from(window));
 }
 
 void TGradientButton::repaint() {
-  InvalidateRect(window_, nullptr, FALSE);
-  UpdateWindow(window_);
+  InvalidateRect(handle(), nullptr, FALSE);
+  UpdateWindow(handle());
 }
 
 void TGradientButton::rebuild_gradients() {
-  if (!window_) return;
+  if (!handle()) return;
   RECT client{};
-  GetClientRect(window_, &client);
+  GetClientRect(handle(), &client);
   const int w = client.right;
   const int h = client.bottom;
   const int steps = gradient_steps(quality_);
@@ -126,10 +111,10 @@ void TGradientButton::rebuild_gradients() {
 
 void TGradientButton::paint(HDC target) {
   RECT client{};
-  GetClientRect(window_, &client);
+  GetClientRect(handle(), &client);
   const int w = client.right;
   const int h = client.bottom;
-  const bool enabled = IsWindowEnabled(window_) != FALSE;
+  const bool enabled = IsWindowEnabled(handle()) != FALSE;
   state_.gradient_control_active = from(GetFocus()) != nullptr;
   const win32::UniqueMemoryDc dc(CreateCompatibleDC(target));
   const win32::UniqueGdi<HBITMAP> buffer(CreateCompatibleBitmap(target, std::max(1, w), std::max(1, h)));
@@ -139,9 +124,9 @@ void TGradientButton::paint(HDC target) {
   FillRect(dc.get(), &client, back.get());
 
   const std::wstring caption = [this] {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle())) + 1, L'\0');
     text.resize(
-        static_cast<std::size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
+        static_cast<std::size_t>(GetWindowTextW(handle(), text.data(), static_cast<int>(text.size()))));
     return text;
   }();
   UINT flags =
@@ -233,7 +218,7 @@ bool TGradientButton::cursor_inside() const {
   POINT cursor{};
   GetCursorPos(&cursor);
   RECT bounds{};
-  GetWindowRect(window_, &bounds);
+  GetWindowRect(handle(), &bounds);
   return PtInRect(&bounds, cursor) != FALSE;
 }
 
@@ -244,24 +229,24 @@ void TGradientButton::set_hot(bool hot) {
 }
 
 void TGradientButton::mouse_down() {
-  if (takes_focus_ && GetFocus() != window_) SetFocus(window_);
+  if (takes_focus_ && GetFocus() != handle()) SetFocus(handle());
   state_.pressed = true;
   repaint();
 }
 
 void TGradientButton::click() {
   if (on_click) on_click();
-  SendMessageW(GetParent(window_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window_), BN_CLICKED),
-               reinterpret_cast<LPARAM>(window_));
+  SendMessageW(GetParent(handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(handle()), BN_CLICKED),
+               reinterpret_cast<LPARAM>(handle()));
 }
 
-LRESULT TGradientButton::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT TGradientButton::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window_, &ps);
+      HDC dc = BeginPaint(handle(), &ps);
       paint(dc);
-      EndPaint(window_, &ps);
+      EndPaint(handle(), &ps);
       return 0;
     }
     case WM_ERASEBKGND:
@@ -271,28 +256,28 @@ LRESULT TGradientButton::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_MOUSEMOVE: {
       if (!tracking_leave_) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, handle(), 0};
         tracking_leave_ = TrackMouseEvent(&track) != FALSE;
       }
       // While the button holds the mouse, hot means over it.
-      set_hot(GetCapture() == window_ ? cursor_inside() : true);
+      set_hot(GetCapture() == handle() ? cursor_inside() : true);
       if (on_mouse_move)
         on_mouse_move({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, (wparam & MK_LBUTTON) != 0);
       return 0;
     }
     case WM_MOUSELEAVE:
       tracking_leave_ = false;
-      if (GetCapture() != window_) set_hot(false);
+      if (GetCapture() != handle()) set_hot(false);
       return 0;
     case WM_LBUTTONDOWN:
-      SetCapture(window_);
+      SetCapture(handle());
       mouse_down();
       if (on_mouse_down) on_mouse_down({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
       return 0;
     case WM_LBUTTONUP: {
       const bool was_pressed = state_.pressed;
       const bool over = cursor_inside();
-      if (GetCapture() == window_) ReleaseCapture();
+      if (GetCapture() == handle()) ReleaseCapture();
       state_.pressed = false;
       state_.hot = over;
       repaint();
@@ -305,7 +290,7 @@ LRESULT TGradientButton::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       repaint();
       return 0;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lparam) != window_ && state_.pressed) {
+      if (reinterpret_cast<HWND>(lparam) != handle() && state_.pressed) {
         state_.pressed = false;
         repaint();
       }
@@ -338,23 +323,23 @@ LRESULT TGradientButton::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       state_.focused = message == WM_SETFOCUS;
       if (!state_.focused) state_.pressed = false;
       // Default buttons elsewhere re-evaluate their look.
-      for (HWND sibling = GetWindow(GetParent(window_), GW_CHILD); sibling;
+      for (HWND sibling = GetWindow(GetParent(handle()), GW_CHILD); sibling;
            sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-        if (sibling != window_ && from(sibling) && from(sibling)->state_.is_default)
+        if (sibling != handle() && from(sibling) && from(sibling)->state_.is_default)
           InvalidateRect(sibling, nullptr, FALSE);
       }
       repaint();
       return 0;
     case WM_ENABLE:
     case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcW(window_, message, wparam, lparam);
+      const LRESULT result = DefWindowProcW(handle(), message, wparam, lparam);
       repaint();
       return result;
     }
     default:
       break;
   }
-  return DefWindowProcW(window_, message, wparam, lparam);
+  return Window::on_message(message, wparam, lparam);
 }
 
 bool TGradientButton::handle_dialog_key(HWND parent, const MSG& message) {
@@ -365,7 +350,7 @@ bool TGradientButton::handle_dialog_key(HWND parent, const MSG& message) {
     if (std::wstring_view(name) == kClassName && from(child)) buttons.push_back(from(child));
   }
   const auto can_focus = [](TGradientButton* b) {
-    return IsWindowVisible(b->window_) && IsWindowEnabled(b->window_);
+    return IsWindowVisible(b->handle()) && IsWindowEnabled(b->handle());
   };
   const bool gradient_active = from(GetFocus()) != nullptr;
   const bool modifiers = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
@@ -382,13 +367,13 @@ bool TGradientButton::handle_dialog_key(HWND parent, const MSG& message) {
   if (message.message == WM_CHAR || message.message == WM_SYSCHAR) {
     const bool alt = message.message == WM_SYSCHAR;
     for (TGradientButton* b : buttons) {
-      std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(b->window_)) + 1, L'\0');
+      std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(b->handle())) + 1, L'\0');
       caption.resize(static_cast<std::size_t>(
-          GetWindowTextW(b->window_, caption.data(), static_cast<int>(caption.size()))));
+          GetWindowTextW(b->handle(), caption.data(), static_cast<int>(caption.size()))));
       const char key = accelerator_char(win32::narrow(caption));
       const bool matches = key != 0 && std::towupper(static_cast<wint_t>(key)) ==
                                            std::towupper(static_cast<wint_t>(message.wParam));
-      if (b->show_accel_char_ && matches && can_focus(b) && (alt || GetFocus() == b->window_))
+      if (b->show_accel_char_ && matches && can_focus(b) && (alt || GetFocus() == b->handle()))
         return b->click(), true;
     }
   }

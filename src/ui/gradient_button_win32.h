@@ -9,22 +9,19 @@
 #include "ui/button_paint.h"
 #include "ui/gradient.h"
 #include "win32/handles.h"
+#include "win32/window.h"
 
 namespace vantrel::ui {
 
 // The push button and title strip of every window: paints itself from four
 // cached gradient images (rebuilt only when its size, colours or quality
 // change), double-buffered, with hover, focus, default and pressed looks.
-class TGradientButton {
+class TGradientButton : public win32::Window {
  public:
   static constexpr wchar_t kClassName[] = L"TGradientButton";
 
   TGradientButton(HWND parent, int id, const std::wstring& caption, RECT bounds);
-  ~TGradientButton();
-  TGradientButton(const TGradientButton&) = delete;
-  TGradientButton& operator=(const TGradientButton&) = delete;
 
-  HWND handle() const { return window_; }
   TGradientColors& colors() { return colors_; }
 
   void set_quality(TGradientQuality quality);
@@ -60,8 +57,7 @@ class TGradientButton {
   static bool handle_dialog_key(HWND parent, const MSG& message);
 
  private:
-  static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void rebuild_gradients();
   void paint(HDC target);
   void repaint();
@@ -70,7 +66,6 @@ class TGradientButton {
   bool cursor_inside() const;
   static TGradientButton* from(HWND window);
 
-  HWND window_ = nullptr;
   TGradientColors colors_;
   TGradientQuality quality_ = TGradientQuality::bqMiddle;
   std::array<win32::UniqueGdi<HBITMAP>, 4> images_;  // background, clicked, focused, highlight

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ui/gradient_button_win32.h"
+#include "win32/window.h"
 
 namespace {
 
@@ -26,25 +27,30 @@ std::string log_path() {
   return std::string(path, length) + ".log";
 }
 
-LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
+// The demo's frame: the run ends with it.
+class DemoWindow : public vantrel::win32::Window {
+ public:
+  explicit DemoWindow(HINSTANCE instance) {
+    register_class(instance, L"GradientDemo", static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    create(instance, L"GradientDemo", L"Gradient demo", WS_POPUP | WS_VISIBLE, 0, RECT{0, 0, 640, 100},
+           nullptr);
   }
-  return DefWindowProcW(window, message, wparam, lparam);
-}
+
+ private:
+  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override {
+    if (message == WM_DESTROY) {
+      PostQuitMessage(0);
+      return 0;
+    }
+    return Window::on_message(message, wparam, lparam);
+  }
+};
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
-  WNDCLASSW window_class{};
-  window_class.lpfnWndProc = window_proc;
-  window_class.hInstance = instance;
-  window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  window_class.lpszClassName = L"GradientDemo";
-  RegisterClassW(&window_class);
-  HWND window = CreateWindowExW(0, L"GradientDemo", L"Gradient demo", WS_POPUP | WS_VISIBLE, 0, 0, 640, 100,
-                                nullptr, nullptr, instance, nullptr);
+  const DemoWindow demo(instance);
+  const HWND window = demo.handle();
   std::vector<std::unique_ptr<TGradientButton>> buttons;
   const wchar_t* captions[] = {L"Normal", L"&Hot", L"Focused", L"Pressed", L"Disabled"};
   for (int i = 0; i < 5; ++i) {
@@ -67,8 +73,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
   EnableWindow(buttons[4]->handle(), FALSE);
   buttons[0]->set_default(true);
   buttons[3]->set_cancel(true);
-  CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 20, 60, 100, 22, window, nullptr,
-                  instance, nullptr);
+  CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 20, 60, 100, 22, window,
+                  nullptr, instance, nullptr);
   SetFocus(buttons[2]->handle());
 
   if (std::strstr(command_line, "--bench")) {
