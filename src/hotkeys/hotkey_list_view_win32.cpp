@@ -32,17 +32,23 @@ void add_key_cap_icons(HIMAGELIST icons) {
   }
 }
 
+constexpr UINT_PTR kWatchId = 1;
+
 }  // namespace
 
-HotkeyListView::HotkeyListView(HWND parent, int control_id, RECT bounds) {
-  list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, bounds.left,
-                          bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id)), nullptr, nullptr);
+HotkeyListView::HotkeyListView(HWND parent, int control_id, RECT bounds)
+    : icons_(ImageList_Create(kIconSize, kIconSize, ILC_COLOR24 | ILC_MASK, kIconCount, 0)) {
+  list_ = CreateWindowExW(
+      WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS, bounds.left,
+      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id)), nullptr, nullptr);
+  if (!list_) return;
+  SetWindowSubclass(list_, watch_control, kWatchId, reinterpret_cast<DWORD_PTR>(this));
   ListView_SetExtendedListViewStyle(list_, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-  icons_ = ImageList_Create(kIconSize, kIconSize, ILC_COLOR24 | ILC_MASK, kIconCount, 0);
-  add_key_cap_icons(icons_);
-  ListView_SetImageList(list_, icons_, LVSIL_SMALL);
+  check_boxes_.reset(ListView_GetImageList(list_, LVSIL_STATE));
+  if (icons_) add_key_cap_icons(icons_.get());
+  ListView_SetImageList(list_, icons_.get(), LVSIL_SMALL);
   for (int i = 0; i < kColumnCount; ++i) {
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH | LVCF_FMT;
@@ -54,7 +60,17 @@ HotkeyListView::HotkeyListView(HWND parent, int control_id, RECT bounds) {
 }
 
 HotkeyListView::~HotkeyListView() {
-  if (icons_) ImageList_Destroy(icons_);
+  // The control goes first: it must not outlive the images it borrows.
+  if (list_) DestroyWindow(list_);
+}
+
+LRESULT CALLBACK HotkeyListView::watch_control(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                               UINT_PTR id, DWORD_PTR self) {
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, watch_control, id);
+    reinterpret_cast<HotkeyListView*>(self)->list_ = nullptr;
+  }
+  return DefSubclassProc(window, message, wparam, lparam);
 }
 
 void HotkeyListView::set_columns() {

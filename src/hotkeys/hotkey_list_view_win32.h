@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "hotkeys/hotkey_record.h"
@@ -11,6 +13,11 @@ namespace vantrel::hotkeys {
 
 // The hotkey list control: shows the rows in seven columns with check
 // boxes and 32-pixel icons. The rows themselves live with the caller.
+// The object owns the control and its image lists: the control only
+// borrows them (LVS_SHAREIMAGELISTS), so they are destroyed once, here,
+// after the control. That includes the check boxes' state images, which the
+// control makes itself but, sharing, leaves to us. A control that its
+// parent destroyed first is forgotten on its WM_NCDESTROY.
 class HotkeyListView {
  public:
   HotkeyListView(HWND parent, int control_id, RECT bounds);
@@ -25,8 +32,17 @@ class HotkeyListView {
   void read_checks(std::vector<HotkeyRow>& rows) const;
 
  private:
+  struct ImageListDeleter {
+    void operator()(HIMAGELIST icons) const { ImageList_Destroy(icons); }
+  };
+  static LRESULT CALLBACK watch_control(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                        DWORD_PTR self);
+
+  using UniqueImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
+
+  UniqueImageList icons_;
+  UniqueImageList check_boxes_;
   HWND list_ = nullptr;
-  HIMAGELIST icons_ = nullptr;
 };
 
 }  // namespace vantrel::hotkeys

@@ -69,9 +69,15 @@ bool OverlayWindow::begin() {
     // one is gone, as a resolution change repaints the real screen too.
     const win32::WindowDc screen_dc(nullptr);
     if (surface_ && original_bitmap_) SelectObject(surface_.get(), original_bitmap_);
+    original_bitmap_ = nullptr;
     surface_.reset(CreateCompatibleDC(screen_dc.get()));
     bitmap_.reset(CreateCompatibleBitmap(screen_dc.get(), screen.width, screen.height));
-    if (!surface_ || !bitmap_) return false;
+    if (!surface_ || !bitmap_) {
+      // Half a surface would pass for a whole one next time: try afresh.
+      surface_.reset();
+      bitmap_.reset();
+      return false;
+    }
     original_bitmap_ = SelectObject(surface_.get(), bitmap_.get());
     size_ = screen;
     wipe();
