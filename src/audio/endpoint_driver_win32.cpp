@@ -1,7 +1,5 @@
 #include "audio/endpoint_driver_win32.h"
 
-#include <mmdeviceapi.h>
-
 // The property key's definition lives in this file.
 #include <initguid.h>
 
@@ -10,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include "win32/text.h"
 
@@ -43,32 +43,66 @@ UINT channel_count(IAudioEndpointVolume& volume) {
   return SUCCEEDED(volume.GetChannelCount(&channels)) ? channels : 0;
 }
 
-}  // namespace
-
-bool EndpointMixerDriver::usable(IAudioEndpointVolume& volume) {
-  float level = 0;
-  // Setting the level it already has proves the endpoint takes changes.
-  return channel_count(volume) > 0 && SUCCEEDED(volume.GetChannelVolumeLevelScalar(0, &level)) &&
-         SUCCEEDED(volume.SetChannelVolumeLevelScalar(0, level, nullptr));
+// The endpoint's identifier, to tell the default one among the others.
+std::optional<std::wstring> device_id(IMMDevice& device) {
+  LPWSTR id = nullptr;
+  if (FAILED(device.GetId(&id)) || !id) return std::nullopt;
+  std::wstring text(id);
+  CoTaskMemFree(id);
+  return text;
 }
 
-std::vector<EndpointMixerDriver::Endpoint> EndpointMixerDriver::usable_endpoints() {
+}  // namespace
+
+// Every value the driver reads must answer (the channel count, each
+// channel's level, the mute state), and the endpoint must report its volume
+// steps, which every endpoint volume of Windows Vista on does. Wine's (as of
+// 8.0) answers neither the channel reads nor the step query, so the choice
+// falls to winmm there, whose mixers Wine does drive. Nothing is written:
+// setting a level, even the one it has, reaches every program that watches
+// the endpoint and may round the level. An endpoint that answered all this
+// and still refused changes would be taken; the volume hotkeys would then
+// change nothing, which is the same as with no usable device at all.
+bool EndpointMixerDriver::usable(IAudioEndpointVolume& volume) {
+  const UINT channels = channel_count(volume);
+  if (channels == 0) return false;
+  for (UINT channel = 0; channel < channels; ++channel) {
+    float level = 0;
+    if (FAILED(volume.GetChannelVolumeLevelScalar(channel, &level))) return false;
+  }
+  BOOL muted = FALSE;
+  UINT step = 0;
+  UINT steps = 0;
+  return SUCCEEDED(volume.GetMute(&muted)) && SUCCEEDED(volume.GetVolumeStepInfo(&step, &steps));
+}
+
+std::vector<EndpointMixerDriver::Endpoint> EndpointMixerDriver::usable_endpoints(
+    IMMDeviceEnumerator& enumerator) {
   std::vector<Endpoint> endpoints;
-  ComPtr<IMMDeviceEnumerator> enumerator;
-  if (FAILED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_ALL, IID_PPV_ARGS(&enumerator))))
-    return endpoints;
+  const auto take = [&endpoints](IMMDevice& device) {
+    ComPtr<IAudioEndpointVolume> volume;
+    if (FAILED(device.Activate(__uuidof(IAudioEndpointVolume), CLSCTX_ALL, nullptr, &volume)) || !volume ||
+        !usable(*volume.Get()))
+      return;
+    endpoints.push_back({friendly_name(device), volume});
+  };
+
+  ComPtr<IMMDevice> default_device;
+  std::optional<std::wstring> default_id;
+  if (SUCCEEDED(enumerator.GetDefaultAudioEndpoint(eRender, eConsole, &default_device)) && default_device) {
+    default_id = device_id(*default_device.Get());
+    take(*default_device.Get());
+  }
   ComPtr<IMMDeviceCollection> devices;
-  if (FAILED(enumerator->EnumAudioEndpoints(eRender, DEVICE_STATE_ACTIVE, &devices))) return endpoints;
+  if (FAILED(enumerator.EnumAudioEndpoints(eRender, DEVICE_STATE_ACTIVE, &devices)) || !devices)
+    return endpoints;
   UINT count = 0;
-  devices->GetCount(&count);
+  if (FAILED(devices->GetCount(&count))) return endpoints;
   for (UINT i = 0; i < count; ++i) {
     ComPtr<IMMDevice> device;
-    ComPtr<IAudioEndpointVolume> volume;
-    if (FAILED(devices->Item(i, &device)) ||
-        FAILED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_ALL, nullptr, &volume)) ||
-        !usable(*volume.Get()))
-      continue;
-    endpoints.push_back({friendly_name(*device.Get()), volume});
+    if (FAILED(devices->Item(i, &device)) || !device) continue;
+    if (default_id && device_id(*device.Get()) == default_id) continue;
+    take(*device.Get());
   }
   return endpoints;
 }

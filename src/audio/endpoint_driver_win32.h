@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <endpointvolume.h>
+#include <mmdeviceapi.h>
 #include <wrl/client.h>
 
 #include <string>
@@ -29,9 +30,13 @@ class EndpointMixerDriver : public MixerDriver {
 
   explicit EndpointMixerDriver(std::vector<Endpoint> endpoints) : endpoints_(std::move(endpoints)) {}
 
-  // The active output endpoints whose volume can be read and set; empty
-  // where Core Audio is missing or refuses (Windows XP, Wine 8).
-  static std::vector<Endpoint> usable_endpoints();
+  // The output endpoints the driver can serve: the default one for the
+  // console role first (the device the user hears, which the model opens as
+  // its first mixer), then every other active one in enumeration order.
+  // Empty where Core Audio does not answer (Windows XP, Wine).
+  static std::vector<Endpoint> usable_endpoints(IMMDeviceEnumerator& enumerator);
+  // Asks the endpoint, never changes it; see the definition for why reading
+  // is enough.
   static bool usable(IAudioEndpointVolume& volume);
 
   unsigned get_num_devs() override { return static_cast<unsigned>(endpoints_.size()); }

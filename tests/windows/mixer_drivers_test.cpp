@@ -1,7 +1,8 @@
 // The mixer drivers against the real system: winmm's mixers as the model
 // reads and writes them (needs a sound server: the test command starts a
 // PulseAudio null sink), and Core Audio's endpoints through a scripted
-// IAudioEndpointVolume.
+// IAudioEndpointVolume. Which driver and which endpoints are chosen:
+// endpoint_choice_test.cpp.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include "audio/audio_mixer.h"
 #include "audio/endpoint_driver_win32.h"
 #include "audio/winmm_driver_win32.h"
+#include "scripted_endpoints.h"
 
 namespace vantrel::audio {
 namespace {
@@ -43,63 +45,7 @@ TEST(WinmmMixerDriver, ReadsAndWritesADestinationThroughTheModel) {
   EXPECT_FALSE(mixer.read_volume(mixer.destinations()->count(), -1, missing));
 }
 
-// An endpoint's volume as Core Audio would keep it.
-class ScriptedEndpointVolume : public IAudioEndpointVolume {
- public:
-  std::vector<float> channels{1.0f, 0.5f};
-  BOOL muted = FALSE;
-  bool refuse_set = false;
-
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override { return --references_; }
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  HRESULT STDMETHODCALLTYPE RegisterControlChangeNotify(IAudioEndpointVolumeCallback*) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE UnregisterControlChangeNotify(IAudioEndpointVolumeCallback*) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE GetChannelCount(UINT* count) override {
-    *count = static_cast<UINT>(channels.size());
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE SetMasterVolumeLevel(float, LPCGUID) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE SetMasterVolumeLevelScalar(float, LPCGUID) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetMasterVolumeLevel(float*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetMasterVolumeLevelScalar(float*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE SetChannelVolumeLevel(UINT, float, LPCGUID) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE SetChannelVolumeLevelScalar(UINT channel, float level, LPCGUID) override {
-    if (refuse_set) return E_NOTIMPL;
-    if (channel >= channels.size() || level < 0 || level > 1) return E_INVALIDARG;
-    channels[channel] = level;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetChannelVolumeLevel(UINT, float*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetChannelVolumeLevelScalar(UINT channel, float* level) override {
-    if (channel >= channels.size()) return E_INVALIDARG;
-    *level = channels[channel];
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE SetMute(BOOL mute, LPCGUID) override {
-    muted = mute;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetMute(BOOL* mute) override {
-    *mute = muted;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetVolumeStepInfo(UINT*, UINT*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE VolumeStepUp(LPCGUID) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE VolumeStepDown(LPCGUID) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE QueryHardwareSupport(DWORD*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetVolumeRange(float*, float*, float*) override { return E_NOTIMPL; }
-
- private:
-  ULONG references_ = 1;
-};
+using testing::ScriptedEndpointVolume;
 
 TEST(EndpointMixerDriver, ShowsAnEndpointAsAMixerLine) {
   ScriptedEndpointVolume endpoint;
@@ -125,13 +71,6 @@ TEST(EndpointMixerDriver, ShowsAnEndpointAsAMixerLine) {
   ASSERT_TRUE(mixer.read_volume(0, -1, reading));
   EXPECT_EQ((std::tuple{reading.left, reading.right, reading.mute}), (std::tuple{13107, 0, 1}));
   EXPECT_FALSE(mixer.read_volume(0, 0, reading)) << "an endpoint has no source lines";
-}
-
-TEST(EndpointMixerDriver, AnEndpointThatRefusesChangesIsNotUsable) {
-  ScriptedEndpointVolume endpoint;
-  EXPECT_TRUE(EndpointMixerDriver::usable(endpoint));
-  endpoint.refuse_set = true;
-  EXPECT_FALSE(EndpointMixerDriver::usable(endpoint));
 }
 
 }  // namespace
