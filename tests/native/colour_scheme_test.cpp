@@ -2,15 +2,48 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace vantrel::app {
 namespace {
 
-TEST(ColourScheme, NamesMatchExactlyElseTheFallback) {
-  EXPECT_EQ(colour_scheme("Blue").list, base::rgb(230, 250, 255));
-  EXPECT_EQ(colour_scheme("Red").dark, base::rgb(50, 0, 0));
-  EXPECT_EQ(colour_scheme("blue").list, base::rgb(235, 245, 255)) << "case matters";
-  EXPECT_EQ(colour_scheme("").dark, base::rgb(0, 0, 128));
-  EXPECT_TRUE(base::is_system_colour(colour_scheme("_System (beta)").window));
+// Colours as the settings hold them, written out here rather than taken
+// from the program: red + 256 * green + 65536 * blue, or a system colour's
+// index with the high byte set.
+constexpr base::ColourValue colour(unsigned red, unsigned green, unsigned blue) {
+  return red + 256 * green + 65536 * blue;
+}
+constexpr base::ColourValue system(unsigned index) {
+  return 0xFF000000u + index;
+}
+
+TEST(ColourScheme, EverySchemeByItsExactName) {
+  const struct {
+    const char* name;
+    base::ColourValue dark, light, list, window;
+  } cases[] = {
+      // Button shadow, button highlight, window background, button face.
+      {"_System (beta)", system(16), system(20), system(5), system(15)},
+      {"Black", colour(0, 0, 0), colour(192, 192, 192), colour(160, 160, 164), colour(128, 128, 128)},
+      {"Blue", colour(0, 0, 128), colour(166, 202, 240), colour(230, 250, 255), colour(220, 240, 255)},
+      {"Green", colour(0, 128, 0), colour(192, 220, 192), colour(235, 255, 240), colour(210, 245, 220)},
+      {"Purple", colour(128, 0, 128), colour(255, 0, 255), colour(255, 235, 235), colour(245, 220, 220)},
+      {"Red", colour(50, 0, 0), colour(220, 70, 70), colour(255, 235, 240), colour(245, 210, 220)},
+      {"Silver", colour(100, 100, 100), colour(192, 192, 192), colour(235, 235, 235), colour(245, 245, 245)},
+      {"Yellow", colour(50, 20, 0), colour(220, 200, 70), colour(255, 240, 245), colour(245, 220, 225)},
+      // Any other name, even one letter off, gets the fallback: Blue's
+      // colours with a paler list.
+      {"blue", colour(0, 0, 128), colour(166, 202, 240), colour(235, 245, 255), colour(220, 240, 255)},
+      {"Blue ", colour(0, 0, 128), colour(166, 202, 240), colour(235, 245, 255), colour(220, 240, 255)},
+      {"", colour(0, 0, 128), colour(166, 202, 240), colour(235, 245, 255), colour(220, 240, 255)},
+      {"_System", colour(0, 0, 128), colour(166, 202, 240), colour(235, 245, 255), colour(220, 240, 255)},
+  };
+  for (const auto& c : cases) {
+    const ColourScheme scheme = colour_scheme(c.name);
+    EXPECT_EQ((std::vector<base::ColourValue>{scheme.dark, scheme.light, scheme.list, scheme.window}),
+              (std::vector<base::ColourValue>{c.dark, c.light, c.list, c.window}))
+        << '"' << c.name << '"';
+  }
 }
 
 TEST(ColourScheme, TitleBarAndActionButtonColours) {

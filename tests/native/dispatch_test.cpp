@@ -121,14 +121,16 @@ TEST(Dispatch, ShellLaunchShowsTheNameAndReportsOnlyWhenTesting) {
 }
 
 TEST(Dispatch, FindsTheRowCarryingTheIdentifier) {
+  // Identifiers are no places: rows were deleted and new ones took the
+  // free identifiers.
   std::vector<hotkeys::HotkeyRow> rows(3);
-  rows[0].id = 1;
-  rows[1].id = 3;  // row with id 2 was deleted
-  rows[2].id = 2;  // a new row took the free identifier
-  EXPECT_EQ(row_for_identifier(rows, 2), &rows[2]);
+  rows[0].id = 7;
+  rows[1].id = 3;
+  rows[2].id = 9;
+  EXPECT_EQ(row_for_identifier(rows, 7), &rows[0]);
   EXPECT_EQ(row_for_identifier(rows, 3), &rows[1]);
-  EXPECT_EQ(row_for_identifier(rows, 4), nullptr);
-  EXPECT_EQ(row_for_identifier(rows, 0), nullptr);
+  EXPECT_EQ(row_for_identifier(rows, 9), &rows[2]);
+  for (int unused : {0, 1, 2, 4}) EXPECT_EQ(row_for_identifier(rows, unused), nullptr) << unused;
 }
 
 }  // namespace

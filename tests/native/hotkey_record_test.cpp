@@ -46,11 +46,23 @@ TEST(HotkeyRecord, NewIdentifierStartsAtTheRowCount) {
 }
 
 TEST(HotkeyRecord, ColumnTexts) {
-  const HotkeyRow row{true, false, true, "F5", "notepad.exe", 12, true, 3};
-  const auto texts = column_texts(row);
-  EXPECT_EQ(texts, (std::array<std::string, 7>{"Alt+Shift+", "F5", "notepad.exe", "12", "1", "0", "1"}));
-  EXPECT_EQ(kColumns[3].caption, "ID");
-  EXPECT_EQ(kColumns[6].width, 0);
+  HotkeyRow row;
+  row.alt = true;
+  row.ctrl = false;
+  row.shift = true;
+  row.key_name = "F5";
+  row.action = "notepad.exe";
+  row.id = 12;
+  row.checked = true;
+  row.image = 3;
+  EXPECT_EQ(column_texts(row),
+            (std::array<std::string, 7>{"Alt+Shift+", "F5", "notepad.exe", "12", "1", "0", "1"}));
+  row.alt = false;
+  row.ctrl = true;
+  row.shift = false;
+  row.id = 7;
+  EXPECT_EQ(column_texts(row),
+            (std::array<std::string, 7>{"Ctrl+", "F5", "notepad.exe", "7", "0", "1", "0"}));
 }
 
 }  // namespace

@@ -34,42 +34,81 @@ class FakeRegistrar : public HotkeyRegistrar {
 };
 
 HotkeyRow row(int id, std::string key, bool alt, bool ctrl, bool shift, bool checked) {
-  return HotkeyRow{alt, ctrl, shift, std::move(key), "x.exe", id, checked, 34};
+  HotkeyRow r;
+  r.alt = alt;
+  r.ctrl = ctrl;
+  r.shift = shift;
+  r.key_name = std::move(key);
+  r.action = "x.exe";
+  r.id = id;
+  r.checked = checked;
+  return r;
+}
+
+std::vector<bool> checks(const std::vector<HotkeyRow>& rows) {
+  std::vector<bool> checked;
+  for (const HotkeyRow& r : rows) checked.push_back(r.checked);
+  return checked;
 }
 
 TEST(Registration, StartupRegistersEnabledRowsAndDisablesFailures) {
   FakeRegistrar registrar;
   registrar.taken.insert({3, 'X'});
   std::vector<HotkeyRow> rows{
-      row(1, "N", true, true, false, true),     row(2, "N", true, true, false, true),
-      row(3, "X", true, true, false, true),     row(4, "F1", false, false, false, true),
-      row(5, "", true, true, false, true),      row(6, "Up", true, false, true, false),
-      row(7, "num 5", false, true, false, true)};
+      row(17, "N", true, true, false, true),    row(3, "N", true, true, false, true),
+      row(9, "X", true, true, false, true),     row(12, "F1", false, false, false, true),
+      row(5, "", true, true, false, true),      row(21, "Up", true, false, true, false),
+      row(8, "num 5", false, true, false, true)};
   register_enabled_hotkeys(rows, registrar);
-  std::vector<bool> enabled;
-  for (const HotkeyRow& r : rows) enabled.push_back(r.checked);
-  EXPECT_EQ(enabled, (std::vector<bool>{true, false, false, true, false, false, true}));
+  EXPECT_EQ(checks(rows), (std::vector<bool>{true, false, false, true, false, false, true}));
   EXPECT_EQ(registrar.calls,
-            (std::vector<std::string>{"register 1 3 78", "register 2 3 78", "register 3 3 88",
-                                      "register 4 0 112", "register 7 2 101"}));
+            (std::vector<std::string>{"register 17 3 78", "register 3 3 78", "register 9 3 88",
+                                      "register 12 0 112", "register 8 2 101"}));
 }
 
-TEST(Registration, ReregisterFindsTheFirstEnabledConflict) {
-  FakeRegistrar registrar;
-  std::vector<HotkeyRow> rows{row(1, "A", true, false, false, false), row(2, "B", true, true, false, true),
-                              row(3, "B", true, true, false, true), row(4, "B", true, true, false, true)};
-  const ReregisterResult result = reregister_hotkey(rows, 3, registrar);
-  EXPECT_FALSE(result.may_continue);
-  EXPECT_EQ(result.message, "HotKey exists on ID 2 ! Choose another one!");
-  EXPECT_FALSE(rows[3].checked);
-  EXPECT_TRUE(registrar.calls.empty()) << "the old registration stays";
+// The conflict message names the other row by its place in the list,
+// counted from 1, not by its identifier.
+TEST(Registration, ReregisterReportsTheFirstEnabledConflictByPosition) {
+  // Places 1 to 5 hold identifiers none of which is a place (7, 12, 9, 15,
+  // 11), so a message naming an identifier shows; the rows on B conflict.
+  const auto list = [] {
+    return std::vector<HotkeyRow>{row(7, "A", true, false, false, false),
+                                  row(12, "B", true, true, false, true), row(9, "B", true, true, false, true),
+                                  row(15, "C", true, true, false, true),
+                                  row(11, "B", true, true, false, true)};
+  };
+  const struct {
+    std::size_t selected;
+    const char* message;
+  } cases[] = {
+      {1, "HotKey exists on ID 3 ! Choose another one!"},
+      {2, "HotKey exists on ID 2 ! Choose another one!"},
+      {4, "HotKey exists on ID 2 ! Choose another one!"},
+  };
+  for (const auto& c : cases) {
+    FakeRegistrar registrar;
+    std::vector<HotkeyRow> rows = list();
+    const ReregisterResult result = reregister_hotkey(rows, c.selected, registrar);
+    EXPECT_FALSE(result.may_continue) << c.selected;
+    EXPECT_EQ(result.message, c.message) << c.selected;
+    std::vector<bool> expected = checks(list());
+    expected[c.selected] = false;
+    EXPECT_EQ(checks(rows), expected) << "only the edited row is disabled";
+    EXPECT_TRUE(registrar.calls.empty()) << "the old registration stays";
+  }
+}
 
+TEST(Registration, ReregisterWithoutConflictRegistersAnew) {
   // A disabled row with the same combination is no conflict; nor is one
   // with other modifiers.
-  std::vector<HotkeyRow> free{row(1, "B", true, true, false, false), row(2, "B", true, false, false, true),
-                              row(3, "B", true, true, false, true)};
-  EXPECT_TRUE(reregister_hotkey(free, 2, registrar).may_continue);
-  EXPECT_EQ(registrar.calls, (std::vector<std::string>{"unregister 3", "register 3 3 66"}));
+  FakeRegistrar registrar;
+  std::vector<HotkeyRow> free{row(7, "B", true, true, false, false), row(3, "B", true, false, false, true),
+                              row(9, "B", true, true, false, true)};
+  const ReregisterResult result = reregister_hotkey(free, 2, registrar);
+  EXPECT_TRUE(result.may_continue);
+  EXPECT_FALSE(result.message);
+  EXPECT_EQ(registrar.calls, (std::vector<std::string>{"unregister 9", "register 9 3 66"}));
+  EXPECT_EQ(checks(free), (std::vector<bool>{false, true, true}));
 }
 
 TEST(Registration, ReregisterRefusedKeepsTheRowEnabled) {
@@ -84,21 +123,23 @@ TEST(Registration, ReregisterRefusedKeepsTheRowEnabled) {
 
 TEST(Registration, DisablingOrDeletingReleasesAtOnce) {
   FakeRegistrar registrar;
-  std::vector<HotkeyRow> rows{row(1, "A", true, true, false, true), row(2, "B", true, true, false, true),
-                              row(3, "C", true, true, false, true)};
+  std::vector<HotkeyRow> rows{row(7, "A", true, true, false, true), row(3, "B", true, true, false, true),
+                              row(9, "C", true, true, false, true)};
   register_enabled_hotkeys(rows, registrar);
   rows[0].checked = false;
   EXPECT_FALSE(apply_enabled_state(rows, 0, registrar).message);
-  EXPECT_FALSE(registrar.holds(1));
-  delete_row(rows, 1, registrar);
-  EXPECT_FALSE(registrar.holds(2));
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[1].id, 3) << "no identifier is renumbered";
+  EXPECT_FALSE(registrar.holds(7));
   EXPECT_TRUE(registrar.holds(3));
+  delete_row(rows, 1, registrar);
+  EXPECT_FALSE(registrar.holds(3));
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ((std::vector<int>{rows[0].id, rows[1].id}), (std::vector<int>{7, 9}))
+      << "no identifier is renumbered";
+  EXPECT_TRUE(registrar.holds(9));
 
   rows[0].checked = true;
   EXPECT_FALSE(apply_enabled_state(rows, 0, registrar).message);
-  EXPECT_TRUE(registrar.holds(1));
+  EXPECT_TRUE(registrar.holds(7));
 }
 
 TEST(Registration, ExitReleasesEveryRow) {

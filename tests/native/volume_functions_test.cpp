@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "fake_mixer.h"
 
 namespace vantrel::audio {
@@ -96,16 +99,27 @@ TEST(VolumeFunctions, ToggleMute) {
 
 TEST(VolumeFunctions, ActOnTheSelectedSource) {
   Line l({volume_control(1, {1000, 1000})}, {line(7, "Wave", 2, {volume_control(9, {300, 300})})});
+  std::vector<std::uint32_t>& source = l.driver.devices[0].destinations[0].sources[0].controls[0].values;
   l.settings.line = {0, 0};
   l.functions->raise();
-  EXPECT_EQ(l.driver.devices[0].destinations[0].sources[0].controls[0].values,
-            (std::vector<std::uint32_t>{955, 955}));
+  EXPECT_EQ(source, (std::vector<std::uint32_t>{955, 955}));
   EXPECT_EQ(l.levels(), (std::vector<std::uint32_t>{1000, 1000}));
   EXPECT_EQ(l.functions->read().left, 955);
+
+  // A selection naming no line reads nothing and changes nothing.
   l.settings.line = {3, -1};
-  EXPECT_EQ(l.functions->read().left, -1) << "no such line";
+  EXPECT_EQ(l.functions->read().left, -1);
+  l.driver.log.clear();
   l.functions->lower();
   l.functions->raise();
+  l.functions->toggle_mute();
+  EXPECT_EQ(std::count_if(l.driver.log.begin(), l.driver.log.end(),
+                          [](const std::string& entry) { return entry.starts_with("set"); }),
+            0)
+      << "no control was written";
+  EXPECT_EQ(source, (std::vector<std::uint32_t>{955, 955}));
+  EXPECT_EQ(l.levels(), (std::vector<std::uint32_t>{1000, 1000}));
+  EXPECT_FALSE(l.functions->mixer_busy());
 }
 
 }  // namespace
