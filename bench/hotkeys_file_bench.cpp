@@ -105,7 +105,7 @@ int main() {
     });
     std::size_t loaded = 0;
     const double load = median_of(5, [&] {
-      loaded = hotkeys::load_hotkeys(settings::load_document(storage, ours), std::nullopt).size();
+      loaded = hotkeys::load_hotkeys(settings::load_document(storage, ours).document, std::nullopt).size();
     });
     const double copied = median_of(5, [&] { CopyFileA(ours.c_str(), copy.c_str(), FALSE); });
     const std::size_t bytes = storage.read(ours).bytes.size();

@@ -20,6 +20,7 @@ add_library(vantrel_win32 STATIC
   src/audio/winmm_driver_win32.cpp
   src/hotkeys/hotkey_list_view_win32.cpp
   src/osd/overlay_win32.cpp
+  src/settings/ansi_code_page_win32.cpp
   src/settings/profile_storage_win32.cpp
   src/ui/gradient_button_win32.cpp
 )
@@ -66,7 +67,11 @@ target_link_options(bare_window PRIVATE ${VANTREL_STATIC_RUNTIME})
 add_executable(record_run WIN32 tests/windows/record_run.cpp)
 add_executable(white_window WIN32 tests/windows/white_window.cpp)
 add_executable(hold_hotkey tests/windows/hold_hotkey.cpp)
-foreach(helper record_run hold_hotkey white_window)
+# What the hotkey list shows, read from the running program.
+add_executable(list_rows tests/windows/list_rows.cpp)
+# Kills the program at many moments of a save and checks nothing is lost.
+add_executable(kill_during_save tests/windows/kill_during_save.cpp)
+foreach(helper record_run hold_hotkey white_window list_rows kill_during_save)
   target_compile_options(${helper} PRIVATE ${VANTREL_WARNINGS})
   target_link_options(${helper} PRIVATE ${VANTREL_STATIC_RUNTIME})
 endforeach()

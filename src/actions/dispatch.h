@@ -10,8 +10,6 @@
 
 namespace vantrel::actions {
 
-inline constexpr unsigned kHotkeyMessage = 786;  // WM_HOTKEY
-
 enum class BuiltIn { show_hide, volume_down, volume_up, volume_mute, none };
 
 // Exact, case-sensitive match of the whole text; anything else is for the

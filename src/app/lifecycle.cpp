@@ -23,8 +23,18 @@ bool handle_close_request(bool exiting, ShutdownHost& host) {
   if (!exiting) return false;
   host.unregister_all_hotkeys();
   host.clear_display();
-  host.save_settings();
-  host.save_hotkeys();
+  for (const SavedFile file : {SavedFile::settings, SavedFile::hotkeys}) {
+    for (;;) {
+      const auto error = file == SavedFile::settings ? host.save_settings() : host.save_hotkeys();
+      if (!error) break;
+      const ExitSaveChoice choice = host.ask_after_failed_save(file, *error);
+      if (choice == ExitSaveChoice::exit_without_saving) break;
+      if (choice == ExitSaveChoice::keep_running) {
+        host.resume_running();
+        return false;
+      }
+    }
+  }
   return true;
 }
 

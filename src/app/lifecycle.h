@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace vantrel::app {
@@ -25,6 +26,11 @@ class StartupHost {
 // The one tick of the start-up timer, after the message loop runs.
 void run_startup_tick(StartupHost& host);
 
+enum class SavedFile { settings, hotkeys };
+
+// What the user wants when Exit could not save a file.
+enum class ExitSaveChoice { try_again, exit_without_saving, keep_running };
+
 // What ending the program asks of it.
 class ShutdownHost {
  public:
@@ -32,12 +38,19 @@ class ShutdownHost {
   virtual void hide_main_window() = 0;
   virtual void unregister_all_hotkeys() = 0;
   virtual void clear_display() = 0;
-  virtual void save_settings() = 0;
-  virtual void save_hotkeys() = 0;
+  // Each save returns why it failed.
+  virtual std::optional<std::string> save_settings() = 0;
+  virtual std::optional<std::string> save_hotkeys() = 0;
+  virtual ExitSaveChoice ask_after_failed_save(SavedFile file, const std::string& reason) = 0;
+  // Exit was called off after a failed save: hotkeys back, window back.
+  virtual void resume_running() = 0;
 };
 
 // The main window's close request. Unless Exit set the exiting flag, the
-// window only hides and the close is refused. Returns whether it proceeds.
+// window only hides and the close is refused. On Exit a file that cannot be
+// saved is not given up silently: the user may try again (after making it
+// writable, say), exit without saving it, or keep the program running.
+// Returns whether the program ends.
 bool handle_close_request(bool exiting, ShutdownHost& host);
 
 // Windows is ending the session: the process will not get an Exit, so both

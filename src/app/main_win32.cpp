@@ -50,7 +50,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    main_window.application_events_message(message);
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

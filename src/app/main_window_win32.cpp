@@ -102,6 +102,11 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_NOTIFY:
       on_list_notify(*reinterpret_cast<const NMHDR*>(lparam));
       return 0;
+    case WM_HOTKEY:
+      // Here rather than in the message loop: message boxes, menus and
+      // dialogs run loops of their own, and every loop dispatches here.
+      run_hotkey(static_cast<long long>(wparam));
+      return 0;
     case kAfterStartup:
       if (after_startup) after_startup();
       return 0;
@@ -173,11 +178,9 @@ void MainWindow::on_command(int id) {
   }
 }
 
-void MainWindow::application_events_message(const MSG& message) {
-  if (message.message != actions::kHotkeyMessage) return;
+void MainWindow::run_hotkey(long long identifier) {
   // A copy: the action may change the list (and so the rows) under it.
-  if (const hotkeys::HotkeyRow* row =
-          actions::row_for_identifier(rows_, static_cast<long long>(message.wParam))) {
+  if (const hotkeys::HotkeyRow* row = actions::row_for_identifier(rows_, identifier)) {
     const std::string action = row->action;
     actions::run_hotkey_action(action, false, *this);
   }
@@ -212,7 +215,7 @@ void MainWindow::apply_check_box(int index) {
 }
 
 void MainWindow::show_info(const std::string& text) {
-  MessageBoxA(window_, text.c_str(), "Vantrel", MB_OK);
+  MessageBoxW(window_, win32::widen(text).c_str(), L"Vantrel", MB_OK);
 }
 
 void MainWindow::exit_command() {
@@ -222,7 +225,7 @@ void MainWindow::exit_command() {
 
 void MainWindow::hide_command() {
   hide_main_window();
-  save_hotkeys();
+  report_save(hotkeys_path_, save_hotkeys());
 }
 
 void MainWindow::report_save(const std::string& path, const std::optional<std::string>& error) {
@@ -250,7 +253,9 @@ void MainWindow::show_rows() {
 }
 
 void MainWindow::load_hotkeys() {
-  rows_ = hotkeys::load_hotkeys(settings::load_document(storage_, hotkeys_path_), computer_name());
+  rows_ = hotkeys::load_hotkeys(
+      settings::load_document(storage_, hotkeys_path_, hotkeys::is_whole_hotkeys_file).document,
+      computer_name());
   show_rows();
 }
 
@@ -337,7 +342,8 @@ bool MainWindow::toggle_mute() {
 }
 
 long long MainWindow::shell_open(const std::string& action) {
-  const HINSTANCE result = ShellExecuteA(nullptr, "open", action.c_str(), "", "", SW_SHOWNORMAL);
+  const HINSTANCE result =
+      ShellExecuteW(nullptr, L"open", win32::widen(action).c_str(), L"", L"", SW_SHOWNORMAL);
   return static_cast<long long>(reinterpret_cast<INT_PTR>(result));
 }
 
@@ -351,16 +357,31 @@ void MainWindow::show_message(const std::string& text) {
   show_info(text);
 }
 
-void MainWindow::save_settings() {
-  report_save(settings_path_, settings_.save());
+std::optional<std::string> MainWindow::save_settings() {
+  return settings_.save();
 }
 
-void MainWindow::save_hotkeys() {
+std::optional<std::string> MainWindow::save_hotkeys() {
   list_->read_checks(rows_);
-  report_save(hotkeys_path_,
-              settings::save_document(storage_, hotkeys_path_, [this](settings::IniDocument& document) {
-                hotkeys::store_hotkeys(rows_, document);
-              }));
+  return settings::save_document(
+      storage_, hotkeys_path_,
+      [this](settings::IniDocument& document) { hotkeys::store_hotkeys(rows_, document); },
+      hotkeys::is_whole_hotkeys_file);
+}
+
+ExitSaveChoice MainWindow::ask_after_failed_save(SavedFile file, const std::string& reason) {
+  const std::string& path = file == SavedFile::settings ? settings_path_ : hotkeys_path_;
+  const int answer = MessageBoxW(window_, win32::widen(exit_save_failure_message(path, reason)).c_str(),
+                                 L"Vantrel", MB_CANCELTRYCONTINUE | MB_ICONWARNING | MB_DEFBUTTON1);
+  if (answer == IDTRYAGAIN) return ExitSaveChoice::try_again;
+  if (answer == IDCONTINUE) return ExitSaveChoice::exit_without_saving;
+  return ExitSaveChoice::keep_running;
+}
+
+void MainWindow::resume_running() {
+  exiting_ = false;
+  register_enabled_hotkeys();
+  show_application();
 }
 
 }  // namespace vantrel::app

@@ -38,15 +38,13 @@ class MainWindow : private StartupHost, private ShutdownHost, private actions::A
   // Runs once the start-up tick is over and the window is up.
   std::function<void()> after_startup;
 
-  // Sees every message the loop takes from the queue, before dispatch.
-  void application_events_message(const MSG& message);
-
  private:
   static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
   void create_controls();
   void show_context_menu(LPARAM at);
   void on_command(int id);
+  void run_hotkey(long long identifier);
   void exit_command();
   void hide_command();
   void report_save(const std::string& path, const std::optional<std::string>& error);
@@ -77,8 +75,10 @@ class MainWindow : private StartupHost, private ShutdownHost, private actions::A
   void hide_main_window() override;
   void unregister_all_hotkeys() override;
   void clear_display() override;
-  void save_settings() override;
-  void save_hotkeys() override;
+  std::optional<std::string> save_settings() override;
+  std::optional<std::string> save_hotkeys() override;
+  ExitSaveChoice ask_after_failed_save(SavedFile file, const std::string& reason) override;
+  void resume_running() override;
 
   // ActionServices
   void toggle_application() override;

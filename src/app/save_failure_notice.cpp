@@ -9,4 +9,10 @@ std::optional<std::string> SaveFailureNotice::message_for(const std::string& pat
          "\n\nYour changes are kept while Vantrel runs; it will try again at the next save.";
 }
 
+std::string exit_save_failure_message(const std::string& path, const std::string& reason) {
+  return "Vantrel could not save to\n" + path + "\n\n" + reason +
+         "\n\nTry Again to save once more (after making the file writable, say), Continue to exit "
+         "without saving these changes, or Cancel to keep Vantrel running.";
+}
+
 }  // namespace vantrel::app

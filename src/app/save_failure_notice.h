@@ -17,4 +17,8 @@ class SaveFailureNotice {
   std::set<std::string> told_;
 };
 
+// Exit could not save a file: the choices the message box offers go with
+// what each does, since the changes are lost once the program ends.
+std::string exit_save_failure_message(const std::string& path, const std::string& reason);
+
 }  // namespace vantrel::app

@@ -30,9 +30,14 @@ int next_identifier(std::span<const HotkeyRow> rows) {
   return id;
 }
 
+std::string key_text(const HotkeyRow& row) {
+  if (row.key_name.empty() && row.unknown_key_code) return "Code " + std::to_string(*row.unknown_key_code);
+  return row.key_name;
+}
+
 std::array<std::string, kColumnCount> column_texts(const HotkeyRow& row) {
   return {modifier_text(row),
-          row.key_name,
+          key_text(row),
           row.action,
           std::to_string(row.id),
           std::string(flag_text(row.alt)),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,6 +25,10 @@ struct HotkeyRow {
   int id = 0;
   bool checked = false;
   int image = kDefaultImage;
+  // A key code from the file that the key table does not know (a hand
+  // edit, or a newer version's key): the row has no key name, and the code
+  // is written back as it was instead of being lost.
+  std::optional<int> unknown_key_code = std::nullopt;
 
   bool operator==(const HotkeyRow&) const = default;
 };
@@ -57,6 +62,10 @@ inline constexpr std::array<ColumnSpec, kColumnCount> kColumns{{
     {"Ctrl", 0, ColumnAlign::centre},
     {"Shift", 0, ColumnAlign::centre},
 }};
+
+// What the Key column shows: the key's name, or "Code N" for a code the key
+// table does not know.
+std::string key_text(const HotkeyRow& row);
 
 // The texts of the seven columns, left to right.
 std::array<std::string, kColumnCount> column_texts(const HotkeyRow& row);

@@ -40,7 +40,12 @@ std::vector<HotkeyRow> load_hotkeys(const settings::IniDocument& document,
                                     const std::optional<std::string>& computer_name) {
   using settings::read_bool;
   using settings::read_integer;
-  int count = read_integer(document, kHotkeysSection, "Count", 0);
+  const std::optional<int> stored =
+      settings::parse_integer(settings::read_string(document, kHotkeysSection, "Count", ""));
+  int count = stored.value_or(0);
+  if (!stored || count < 0) {
+    if (const int span = stored_row_span(document); span > 0) count = std::min(kMaxLoadedHotkeys, span);
+  }
   if (count == 0) {
     std::vector<HotkeyRow> rows = default_hotkeys();
     if (computer_name) {
@@ -62,7 +67,11 @@ std::vector<HotkeyRow> load_hotkeys(const settings::IniDocument& document,
     row.alt = read_bool(document, kHotkeysSection, indexed("Alt", n), true);
     row.ctrl = read_bool(document, kHotkeysSection, indexed("Ctrl", n), true);
     row.shift = read_bool(document, kHotkeysSection, indexed("Shift", n), false);
-    row.key_name = std::string(key_name_for_code(code).value_or(""));
+    if (const auto name = key_name_for_code(code)) {
+      row.key_name = std::string(*name);
+    } else {
+      row.unknown_key_code = code;
+    }
     row.id = n + 1;
     rows.push_back(std::move(row));
   }
@@ -76,15 +85,26 @@ void store_hotkeys(std::span<const HotkeyRow> rows, settings::IniDocument& docum
   int n = 0;
   for (const HotkeyRow& row : rows) {
     write_integer(document, kHotkeysSection, indexed("Key", n),
-                  key_code_for_name(row.key_name).value_or(kDefaultKeyCode));
+                  key_code_for_name(row.key_name).value_or(row.unknown_key_code.value_or(kDefaultKeyCode)));
     write_bool(document, kHotkeysSection, indexed("Checked", n), row.checked);
     write_integer(document, kHotkeysSection, indexed("Image", n), row.image);
-    document.set(kHotkeysSection, indexed("Path", n), row.action);
+    settings::write_string(document, kHotkeysSection, indexed("Path", n), row.action);
     write_bool(document, kHotkeysSection, indexed("Alt", n), row.alt);
     write_bool(document, kHotkeysSection, indexed("Ctrl", n), row.ctrl);
     write_bool(document, kHotkeysSection, indexed("Shift", n), row.shift);
     ++n;
   }
+}
+
+bool is_whole_hotkeys_file(const settings::IniDocument& document) {
+  const auto count = settings::parse_integer(settings::read_string(document, kHotkeysSection, "Count", ""));
+  if (!count || *count < 0 || *count > kMaxLoadedHotkeys) return false;
+  for (int n = 0; n < *count; ++n) {
+    for (std::string_view prefix : kRowKeys) {
+      if (!document.find(kHotkeysSection, indexed(prefix, n))) return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace vantrel::hotkeys

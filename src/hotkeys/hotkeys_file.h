@@ -23,14 +23,21 @@ inline constexpr std::string_view kNetworkComputerPlaceholder = "\\\\NetworkComp
 // The twenty rows a first start begins with.
 std::vector<HotkeyRow> default_hotkeys();
 
-// Rows from the document. With no hotkeys stored (Count missing, not an
-// integer, or 0) the defaults come back, the network-computer row pointing
-// at computer_name when it is known.
+// Rows from the document. With no hotkeys stored (Count 0, or no Count and
+// no row values at all) the defaults come back, the network-computer row
+// pointing at computer_name when it is known. A Count that is missing, not
+// a number or negative beside stored rows is damage, not intent: the rows
+// present are loaded (up to the highest position holding a value).
+
 std::vector<HotkeyRow> load_hotkeys(const settings::IniDocument& document,
                                     const std::optional<std::string>& computer_name);
 
 // Writes Count and every row's seven values; keys of positions at or above
-// the new Count stay as they are.
+// the new Count stay as they are. Every action text reads back unchanged.
 void store_hotkeys(std::span<const HotkeyRow> rows, settings::IniDocument& document);
+
+// Whether a document holds Count and all seven values of every row below
+// it: what a save writes, and what a save cut off part-way lacks.
+bool is_whole_hotkeys_file(const settings::IniDocument& document);
 
 }  // namespace vantrel::hotkeys

@@ -79,18 +79,16 @@ IniDocument IniDocument::parse(std::string_view bytes) {
   }
   bool newline_seen = false;
   while (!bytes.empty()) {
-    const std::size_t lf = bytes.find('\n');
-    std::string_view content = bytes.substr(0, lf);
+    // A line ends at CR LF, LF or a lone CR (old Mac editors), as the
+    // system's reader has it.
+    const std::size_t end = bytes.find_first_of("\r\n");
+    const std::string_view content = bytes.substr(0, end);
     std::string_view terminator;
-    if (lf != std::string_view::npos) {
-      terminator = "\n";
-      if (!content.empty() && content.back() == '\r') {
-        content.remove_suffix(1);
-        terminator = "\r\n";
-      }
+    if (end != std::string_view::npos) {
+      terminator = bytes.substr(end, bytes.substr(end).starts_with("\r\n") ? 2 : 1);
       if (!newline_seen) doc.newline_ = std::string(terminator);
       newline_seen = true;
-      bytes.remove_prefix(lf + 1);
+      bytes.remove_prefix(end + terminator.size());
     } else {
       bytes = {};
     }
@@ -111,7 +109,9 @@ std::optional<std::string_view> IniDocument::find(std::string_view section, std:
   if (it == found->first_key.end()) return std::nullopt;
   const Line& line = found->body[it->second];
   if (!line.value_start) return std::nullopt;
-  return trim_profile_blanks(std::string_view(line.raw).substr(*line.value_start));
+  // The system's reader takes a value as a C string: a NUL byte ends it.
+  const std::string_view value = std::string_view(line.raw).substr(*line.value_start);
+  return trim_profile_blanks(value.substr(0, value.find('\0')));
 }
 
 std::string IniDocument::get_string(std::string_view section, std::string_view key,
@@ -175,6 +175,10 @@ void IniDocument::set(std::string_view section_name, std::string_view key, std::
   section.body.insert(section.body.begin() + static_cast<std::ptrdiff_t>(position),
                       parse_line(concat({key, "=", clean}), newline_));
   section.first_key.emplace(lowered_key, position);
+}
+
+void IniDocument::end_with_line_break() {
+  if (Line* last = last_line(); last && last->terminator.empty()) last->terminator = newline_;
 }
 
 std::vector<std::string> IniDocument::keys(std::string_view section) const {

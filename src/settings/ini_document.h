@@ -43,10 +43,14 @@ class IniDocument {
 
   std::string text() const;
 
+  // Gives an unterminated last line the file's line break, so a file cut
+  // short on its way to the disk shows as such.
+  void end_with_line_break();
+
  private:
   struct Line {
     std::string raw;         // the line without its terminator
-    std::string terminator;  // "\r\n", "\n" or empty for a last line
+    std::string terminator;  // "\r\n", "\n", "\r" or empty for a last line
     bool blank = true;
     std::string name;                        // section or key name
     std::optional<std::size_t> value_start;  // offset of the value in raw

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/text.h"
+
 namespace vantrel::settings {
 namespace {
 
@@ -62,6 +64,19 @@ bool read_bool(const IniDocument& document, std::string_view section, std::strin
 std::string read_string(const IniDocument& document, std::string_view section, std::string_view key,
                         std::string_view default_value) {
   return document.get_string(section, key, default_value, kTextBufferSize);
+}
+
+void write_string(IniDocument& document, std::string_view section, std::string_view key,
+                  std::string_view value) {
+  const bool quoted =
+      value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+  const bool padded =
+      !value.empty() && (base::is_profile_blank(value.front()) || base::is_profile_blank(value.back()));
+  if (quoted || padded) {
+    document.set(section, key, "\"" + std::string(value) + "\"");
+  } else {
+    document.set(section, key, value);
+  }
 }
 
 void write_integer(IniDocument& document, std::string_view section, std::string_view key, int value) {

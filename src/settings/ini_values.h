@@ -27,6 +27,12 @@ bool read_bool(const IniDocument& document, std::string_view section, std::strin
 std::string read_string(const IniDocument& document, std::string_view section, std::string_view key,
                         std::string_view default_value);
 
+// Writes text so that read_string gives back exactly the same text: a value
+// the reader would change (one that starts and ends with the same quote
+// mark, or starts or ends with a blank) goes inside one more pair of double
+// quotes, which the reader drops again.
+void write_string(IniDocument& document, std::string_view section, std::string_view key,
+                  std::string_view value);
 void write_integer(IniDocument& document, std::string_view section, std::string_view key, int value);
 void write_bool(IniDocument& document, std::string_view section, std::string_view key, bool value);
 

@@ -50,17 +50,33 @@ FileRead Win32ProfileStorage::read(const std::string& path) {
 
 std::optional<std::string> Win32ProfileStorage::replace(const std::string& path, std::string_view bytes) {
   const std::wstring target = native_path(path);
-  const DWORD attributes = GetFileAttributesW(target.c_str());
-  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  const std::wstring saving = target + win32::widen(kSavingSuffix);
+  WIN32_FILE_ATTRIBUTE_DATA target_data{};
+  const bool exists = GetFileAttributesExW(target.c_str(), GetFileExInfoStandard, &target_data);
   // A file the user marked read-only stays as it is, as the system's own
   // profile functions would leave it.
-  if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) return win32::error_text(ERROR_ACCESS_DENIED);
+  if (exists && (target_data.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
+    return win32::error_text(ERROR_ACCESS_DENIED);
 
-  const std::wstring temp = target + L".saving";
+  // With the file gone or empty, what an interrupted save left may be the
+  // only copy of the user's hotkeys (loading falls back to it): this save
+  // writes elsewhere and lets it go only once the new file is in place.
+  const bool empty = exists && target_data.nFileSizeHigh == 0 && target_data.nFileSizeLow == 0;
+  WIN32_FILE_ATTRIBUTE_DATA left{};
+  const bool keep_left =
+      (!exists || empty) && GetFileAttributesExW(saving.c_str(), GetFileExInfoStandard, &left) &&
+      !(left.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && (left.nFileSizeHigh || left.nFileSizeLow);
+  const std::wstring temp = keep_left ? saving + L".new" : saving;
+
   {
     const win32::UniqueHandle file = win32::make_file_handle(
         CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return failure("Cannot create the temporary file");
+    if (!file) {
+      // A folder that refuses new files can still hold a writable file:
+      // then writing it in place is the only way to save at all.
+      if (GetLastError() == ERROR_ACCESS_DENIED && exists) return write_in_place(target, bytes);
+      return failure("Cannot create the temporary file");
+    }
     if (!proceed(ReplaceStage::temp_created)) return kStopped;
     for (std::size_t offset = 0; offset < bytes.size(); offset += chunk_size_) {
       const auto size = static_cast<DWORD>(std::min(chunk_size_, bytes.size() - offset));
@@ -79,17 +95,33 @@ std::optional<std::string> Win32ProfileStorage::replace(const std::string& path,
     }
     if (!proceed(ReplaceStage::temp_flushed)) return kStopped;
   }
+  // The file keeps the marks the user gave it (hidden, say).
+  if (exists) {
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (const DWORD kept = target_data.dwFileAttributes & kKept) SetFileAttributesW(temp.c_str(), kept);
+  }
   if (!proceed(ReplaceStage::before_swap)) return kStopped;
-  const BOOL swapped =
-      exists ? ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                            nullptr)
-             : MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!swapped) {
+  // One rename that replaces the target: there is no moment without a file.
+  if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     const std::string error = failure("Cannot replace the file");
     DeleteFileW(temp.c_str());
     return error;
   }
+  if (keep_left) DeleteFileW(saving.c_str());
   if (!proceed(ReplaceStage::after_swap)) return kStopped;
+  return std::nullopt;
+}
+
+std::optional<std::string> Win32ProfileStorage::write_in_place(const std::wstring& target,
+                                                               std::string_view bytes) {
+  const win32::UniqueHandle file = win32::make_file_handle(
+      CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return failure("Cannot write the file");
+  DWORD written = 0;
+  if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+      written != bytes.size() || !SetEndOfFile(file.get()) || !FlushFileBuffers(file.get()))
+    return failure("Cannot write the file");
   return std::nullopt;
 }
 

@@ -94,3 +94,18 @@ class Hotkeys(VantrelTest):
         self.assertEqual(helper_runs(self.app), 1)
         self.assertTrue(self.app.exit())
         self.assertEqual(read_ini(self.app.file("Hotkeys.ini"))["Checked0"], "0")
+
+    def test_press_acts_while_a_message_box_is_open(self):
+        self.app.write(
+            "Hotkeys.ini", hotkeys_file([(75, 1, 1, 0, 1, self.helper), (75, 1, 1, 0, 0, "Z:\\nothing.exe")])
+        )
+        self.app.start()
+        window = self.app.main_window()
+        self.assertIsNotNone(window)
+        x, y, _, _ = geometry(window)
+        xdotool("mousemove", x + 13, y + 71 + 32, "click", "1")  # the second row's box: a conflict
+        box = wait_until(lambda: [w for w in visible_windows() if w != window], timeout=10)
+        self.assertTrue(box, "the conflict message shows")
+        self.other.press("ctrl+alt+k")
+        self.assertTrue(self.wait_runs(1), "the press ran its action under the message box")
+        self.assertEqual([w for w in visible_windows() if w != window], box, "the box is still open")

@@ -86,7 +86,7 @@ class HandWrittenFiles(VantrelTest):
             "Key1=999\r\nImage1=7\r\nKey2=$70\r\nPath2=F1 help\r\n[Other]\r\nKeep=me\r\n"
         )
         self.assertEqual((values["Key0"], values["Alt0"]), ("65", "1"))
-        self.assertEqual(values["Key1"], "48", "an unknown key code is written as the key 0")
+        self.assertEqual(values["Key1"], "999", "an unknown key code is kept as it was")
         self.assertEqual(values["Image1"], "7")
         self.assertEqual((values["Key2"], values["Path2"]), ("112", "F1 help"))
         with open(self.app.file("Hotkeys.ini"), "rb") as handle:
@@ -218,6 +218,12 @@ class FailedSave(VantrelTest):
         self.assertTrue(wait_until(lambda: not visible_windows(), timeout=10))
         self.assertIsNone(wait_until(lambda: visible_windows(), timeout=2), "no second report")
         self.app.start(" ").wait(timeout=10)
-        self.assertTrue(self.app.exit())
+        # Exit says so again, since the changes would be lost: Continue
+        # exits without saving.
+        self.app.context_menu_item(0)
+        box = wait_until(lambda: [w for w in visible_windows() if geometry(w)[2:] != (542, 366)], timeout=10)
+        self.assertTrue(box, "Exit tells the save failed")
+        press_over(box[0], "c")
+        self.assertTrue(self.app.wait_ended())
         with open(self.app.file("Hotkeys.ini"), "rb") as handle:
             self.assertEqual(handle.read().decode("latin-1"), original)

@@ -35,6 +35,7 @@ TEST(HotkeysFile, DefaultsWhenNothingIsStored) {
   EXPECT_EQ(rows[0].action.rfind("mailto: ", 0), 0u);
   const HotkeyRow up{true, true, false, "Up", "VolumeUp", 17, true, 16};
   EXPECT_EQ(rows[16], up);
+  EXPECT_EQ(rows[13].action.rfind("http", 0), 0u);
   const HotkeyRow web{true, false, true, "S", rows[13].action, 14, true, 13};
   EXPECT_EQ(rows[13], web);
   EXPECT_EQ(modifier_text(rows[0]), "Ctrl+Shift+");
@@ -59,13 +60,91 @@ TEST(HotkeysFile, ReadsEachValueByItsRule) {
       std::string(2100, 'p') + "\r\n");
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0], (HotkeyRow{true, false, false, "A", "", 1, true, 10}));
-  EXPECT_EQ(rows[1], (HotkeyRow{true, true, true, "", "C:\\My Apps\\a.exe", 2, false, 34}));
+  EXPECT_EQ(rows[1], (HotkeyRow{true, true, true, "", "C:\\My Apps\\a.exe", 2, false, 34, 999}));
   EXPECT_EQ(rows[2].key_name, "/ ?");
   EXPECT_EQ(rows[2].action, std::string(2047, 'p'));
 }
 
 TEST(HotkeysFile, NegativeCountLoadsNoRows) {
   EXPECT_TRUE(load_text("[HotKeys]\r\nCount=-4\r\n").empty());
+}
+
+// A Count a hand edit damaged must not hide the rows beside it (the next
+// Exit would write the defaults over them); Count=0 still means "none".
+TEST(HotkeysFile, DamagedCountTakesTheRowsPresent) {
+  const std::string rows = "Path0=a\r\nKey2=65\r\n";
+  const struct {
+    std::string count_line;
+    std::size_t loaded;
+  } cases[] = {
+      {"", 3},           {"Count=abc\r\n", 3}, {"Count=-5\r\n", 3},
+      {"Count=\r\n", 3}, {"Count=0\r\n", 20},  {"Count=2\r\n", 2},
+  };
+  for (const auto& c : cases) {
+    const auto loaded = load_text("[HotKeys]\r\n" + c.count_line + rows);
+    ASSERT_EQ(loaded.size(), c.loaded) << c.count_line;
+    if (c.loaded == 3) {
+      EXPECT_EQ(loaded[0].action, "a");
+      EXPECT_EQ(loaded[2].key_name, "A");
+    }
+  }
+  EXPECT_EQ(load_text("[HotKeys]\r\nCount=abc\r\n").size(), 20u);
+}
+
+// Whatever the action text, it reads back exactly as it was stored.
+TEST(HotkeysFile, ActionTextsRoundTrip) {
+  for (const std::string action :
+       {"\"C:\\Program Files\\x.exe\" -a \"b c\"", "\"quoted\"", "'single'", "\"\"", "\"", "'", " padded ",
+        "\ttab", "trail ", "\"C:\\a b\\x.exe\" -v", "caf\xC3\xA9", "", "a=b ; c"}) {
+    IniDocument doc;
+    store_hotkeys(std::vector<HotkeyRow>{{true, true, false, "A", action, 1, true, 0}}, doc);
+    const auto rows = load_hotkeys(IniDocument::parse(doc.text()), std::nullopt);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].action, action) << doc.text();
+  }
+}
+
+// A key code the key table does not know stays in the row and goes back
+// to the file as it was; the row cannot be registered without a key.
+TEST(HotkeysFile, UnknownKeyCodeIsKept) {
+  IniDocument doc = IniDocument::parse("[HotKeys]\r\nCount=2\r\nKey0=255\r\nChecked0=1\r\nKey1=7\r\n");
+  auto rows = load_hotkeys(doc, std::nullopt);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].key_name, "");
+  EXPECT_EQ(rows[0].unknown_key_code, 255);
+  EXPECT_EQ(key_text(rows[0]), "Code 255");
+  EXPECT_EQ(key_text(rows[1]), "Code 7");
+  store_hotkeys(rows, doc);
+  EXPECT_EQ(value(doc, "Key0"), "255");
+  EXPECT_EQ(value(doc, "Key1"), "7");
+  // A key picked later wins over the kept code.
+  rows[0].key_name = "B";
+  store_hotkeys(rows, doc);
+  EXPECT_EQ(value(doc, "Key0"), "66");
+}
+
+TEST(HotkeysFile, NulEndsAValue) {
+  const auto rows =
+      load_text(std::string("[HotKeys]\r\nCount=1\r\nKey0=54\0"
+                            "55\r\nShift0=1\r\n",
+                            42));
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].key_name, "6");
+  EXPECT_TRUE(rows[0].shift);
+}
+
+// What a save writes is whole; a save cut off anywhere is not.
+TEST(HotkeysFile, TellsAWholeFileFromACutOne) {
+  IniDocument doc;
+  store_hotkeys(std::vector<HotkeyRow>(3, HotkeyRow{true, true, false, "A", "a", 1, true, 0}), doc);
+  const std::string text = doc.text();
+  EXPECT_TRUE(is_whole_hotkeys_file(IniDocument::parse(text)));
+  const std::size_t last_value = text.find("Shift2=") + 7;
+  for (std::size_t cut = 0; cut < last_value; ++cut) {
+    EXPECT_FALSE(is_whole_hotkeys_file(IniDocument::parse(text.substr(0, cut)))) << cut;
+  }
+  EXPECT_TRUE(is_whole_hotkeys_file(IniDocument::parse("[HotKeys]\r\nCount=0\r\n")));
+  EXPECT_FALSE(is_whole_hotkeys_file(IniDocument::parse("[HotKeys]\r\nCount=-1\r\n")));
 }
 
 TEST(HotkeysFile, HugeCountStopsAtTheStoredRows) {

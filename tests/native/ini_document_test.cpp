@@ -41,6 +41,16 @@ TEST(IniDocument, NewTextFollowsTheFilesLineEnds) {
   lf.set("G", "C", "3");
   EXPECT_EQ(lf.text(), "[H]\nA=1\nB=2\n[G]\nC=3\n");
 
+  IniDocument cr = IniDocument::parse("[H]\rA=1\r");
+  cr.set("H", "B", "2");
+  cr.set("H", "A", "5");
+  EXPECT_EQ(cr.text(), "[H]\rA=5\rB=2\r");
+
+  IniDocument mixed = IniDocument::parse("[H]\rA=1\r\nB=2\nC=3");
+  EXPECT_EQ(mixed.keys("H"), (std::vector<std::string>{"A", "B", "C"}));
+  mixed.set("H", "D", "4");
+  EXPECT_EQ(mixed.text(), "[H]\rA=1\r\nB=2\nC=3\rD=4\r");
+
   IniDocument empty;
   empty.set("HotKeys", "Count", "0");
   EXPECT_EQ(empty.text(), "[HotKeys]\r\nCount=0\r\n");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -56,10 +57,28 @@ class Recorder : public StartupHost, public ShutdownHost {
   void hide_main_window() override { steps.push_back("hide"); }
   void unregister_all_hotkeys() override { steps.push_back("unregister"); }
   void clear_display() override { steps.push_back("clear"); }
-  void save_settings() override { steps.push_back("save settings"); }
-  void save_hotkeys() override { steps.push_back("save hotkeys"); }
+  std::optional<std::string> save_settings() override { return save("settings"); }
+  std::optional<std::string> save_hotkeys() override { return save("hotkeys"); }
+  ExitSaveChoice ask_after_failed_save(SavedFile file, const std::string& reason) override {
+    steps.push_back(std::string("ask ") + (file == SavedFile::settings ? "settings" : "hotkeys") + ": " +
+                    reason);
+    const ExitSaveChoice choice = answers.front();
+    answers.erase(answers.begin());
+    return choice;
+  }
+  void resume_running() override { steps.push_back("resume"); }
+
+  // How many of the next saves of each file fail.
+  std::map<std::string, int> failures;
+  std::vector<ExitSaveChoice> answers;
 
  private:
+  std::optional<std::string> save(const std::string& file) {
+    steps.push_back("save " + file);
+    if (failures[file] == 0) return std::nullopt;
+    --failures[file];
+    return "denied";
+  }
   std::string line_;
 };
 
@@ -90,6 +109,49 @@ TEST(Lifecycle, CloseHidesUnlessExiting) {
   Recorder session("");
   handle_session_end(session);
   EXPECT_EQ(session.steps, (Steps{"save settings", "save hotkeys"}));
+}
+
+TEST(Lifecycle, ExitAsksWhatToDoWhenASaveFails) {
+  using enum ExitSaveChoice;
+  const struct {
+    const char* label;
+    std::map<std::string, int> failures;
+    std::vector<ExitSaveChoice> answers;
+    bool ends;
+    Steps after_clear;
+  } cases[] = {
+      {"try again until it works",
+       {{"hotkeys", 2}},
+       {try_again, try_again},
+       true,
+       {"save settings", "save hotkeys", "ask hotkeys: denied", "save hotkeys", "ask hotkeys: denied",
+        "save hotkeys"}},
+      {"exit without saving one file still saves the other",
+       {{"settings", 1}},
+       {exit_without_saving},
+       true,
+       {"save settings", "ask settings: denied", "save hotkeys"}},
+      {"keep running brings the program back and saves nothing more",
+       {{"settings", 1}},
+       {keep_running},
+       false,
+       {"save settings", "ask settings: denied", "resume"}},
+      {"give up on the hotkeys after one more try",
+       {{"hotkeys", 5}},
+       {try_again, exit_without_saving},
+       true,
+       {"save settings", "save hotkeys", "ask hotkeys: denied", "save hotkeys", "ask hotkeys: denied"}},
+  };
+  for (const auto& c : cases) {
+    Recorder host("");
+    host.failures = c.failures;
+    host.answers = c.answers;
+    EXPECT_EQ(handle_close_request(true, host), c.ends) << c.label;
+    Steps expected{"hide", "unregister", "clear"};
+    expected.insert(expected.end(), c.after_clear.begin(), c.after_clear.end());
+    EXPECT_EQ(host.steps, expected) << c.label;
+    EXPECT_TRUE(host.answers.empty()) << c.label;
+  }
 }
 
 TEST(SaveFailureNotice, TellsOncePerFile) {

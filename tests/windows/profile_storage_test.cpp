@@ -11,6 +11,7 @@
 #include <string>
 
 #include "win32/handles.h"
+#include "win32/text.h"
 
 namespace vantrel::settings {
 namespace {
@@ -27,14 +28,21 @@ class ProfileStorageTest : public ::testing::Test {
   void TearDown() override {
     SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(path_.c_str());
-    DeleteFileA((folder_ + "\\Hotkeys.ini.saving").c_str());
+    RemoveDirectoryA(saving().c_str());
+    DeleteFileA(saving().c_str());
+    DeleteFileA((saving() + ".new").c_str());
     RemoveDirectoryA(folder_.c_str());
   }
 
-  void put(const std::string& bytes) { std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes; }
-  bool exists() const { return GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES; }
-  std::string contents() const {
-    std::ifstream in(path_, std::ios::binary);
+  std::string saving() const { return path_ + ".saving"; }
+  void put(const std::string& bytes, const std::string& where = {}) {
+    std::ofstream(where.empty() ? path_ : where, std::ios::binary | std::ios::trunc) << bytes;
+  }
+  bool exists(const std::string& where = {}) const {
+    return GetFileAttributesA((where.empty() ? path_ : where).c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+  std::string contents(const std::string& where = {}) const {
+    std::ifstream in(where.empty() ? path_ : where, std::ios::binary);
     std::ostringstream all;
     all << in.rdbuf();
     return all.str();
@@ -125,6 +133,113 @@ TEST_F(ProfileStorageTest, RefusedReplaceKeepsTheFile) {
   const auto missing_folder = storage.replace(folder_ + "/no such folder/Hotkeys.ini", kNew);
   ASSERT_TRUE(missing_folder.has_value());
   EXPECT_NE(missing_folder->find("temporary file"), std::string::npos) << *missing_folder;
+}
+
+// The swap is one rename over the file: at no stage is the file missing
+// (a replace that renames the file away first leaves a gap a kill can hit).
+TEST_F(ProfileStorageTest, FileExistsAtEveryStageOfAReplace) {
+  put(kOld);
+  int stages = 0;
+  Win32ProfileStorage watching(
+      [&](ReplaceStage) {
+        ++stages;
+        const std::string now = contents();
+        EXPECT_TRUE(now == kOld || now == kNew) << "stage " << stages;
+        return true;
+      },
+      7);
+  ASSERT_EQ(watching.replace(path_, kNew), std::nullopt);
+  EXPECT_GT(stages, 8);
+  EXPECT_EQ(contents(), kNew);
+  EXPECT_FALSE(exists(saving()));
+}
+
+TEST_F(ProfileStorageTest, ReplaceKeepsTheFilesMarks) {
+  put(kOld);
+  ASSERT_TRUE(SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_HIDDEN));
+  Win32ProfileStorage storage;
+  ASSERT_EQ(storage.replace(path_, kNew), std::nullopt);
+  EXPECT_EQ(contents(), kNew);
+  EXPECT_TRUE(GetFileAttributesA(path_.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+}
+
+// With the file gone, the copy an interrupted save left may be all the
+// user has: it is loaded, and no save writes over it before it is safe.
+TEST_F(ProfileStorageTest, CopyLeftByAnInterruptedSaveIsNeverLost) {
+  const auto whole = [](const IniDocument& d) { return d.find("HotKeys", "Count").has_value(); };
+  for (const bool empty_file : {false, true}) {
+    DeleteFileA(path_.c_str());
+    if (empty_file) put("");
+    put(kOld, saving());
+    Win32ProfileStorage storage;
+    EXPECT_EQ(load_document(storage, path_, whole).document.get_string("HotKeys", "Path0", "", 100),
+              "old.exe");
+
+    // A save cut off while writing its own temporary file leaves the copy
+    // untouched, and it is still what loads.
+    int calls = 0;
+    Win32ProfileStorage stopping([&](ReplaceStage) { return ++calls < 3; }, 7);
+    EXPECT_TRUE(save_document(
+        stopping, path_, [](IniDocument& d) { d.set("HotKeys", "Count", "2"); }, whole));
+    EXPECT_EQ(load_document(storage, path_, whole).document.get_string("HotKeys", "Path0", "", 100),
+              "old.exe");
+    EXPECT_EQ(contents(saving()), kOld);
+    EXPECT_EQ(contents(), "");
+
+    ASSERT_EQ(save_document(
+                  storage, path_, [](IniDocument& d) { d.set("HotKeys", "Path1", "b"); }, whole),
+              std::nullopt);
+    EXPECT_EQ(contents(), kOld + "Path1=b\r\n");
+    EXPECT_FALSE(exists(saving()));
+  }
+}
+
+// A folder that refuses new files (here: the temporary name is taken by a
+// folder) still lets a writable file be saved, in place.
+TEST_F(ProfileStorageTest, SavesInPlaceWhenNoTemporaryFileCanBeMade) {
+  put(kOld);
+  ASSERT_TRUE(CreateDirectoryA(saving().c_str(), nullptr));
+  Win32ProfileStorage storage;
+  EXPECT_EQ(storage.replace(path_, kNew), std::nullopt);
+  EXPECT_EQ(contents(), kNew);
+  EXPECT_EQ(storage.replace(path_, kOld), std::nullopt);
+  EXPECT_EQ(contents(), kOld);
+  // No file to write in place: the failure is told.
+  DeleteFileA(path_.c_str());
+  EXPECT_TRUE(storage.replace(path_, kNew).has_value());
+  EXPECT_FALSE(exists());
+}
+
+// Files Notepad saves as "Unicode" or with lone CR line ends: the system's
+// profile functions and our reader see the same values, and a save keeps
+// the file's form.
+TEST_F(ProfileStorageTest, ReadsUnicodeAndCrFilesAsTheSystemDoes) {
+  const std::wstring unicode_text = L"[HotKeys]\r\nCount=1\r\nPath0=C:\\caf\u00e9\\\u65e5\u672c.exe\r\n";
+  const std::string unicode_bytes =
+      "\xFF\xFE" + std::string(reinterpret_cast<const char*>(unicode_text.data()), unicode_text.size() * 2);
+  const struct {
+    const char* label;
+    std::string bytes;
+  } cases[] = {{"UTF-16", unicode_bytes}, {"CR", "[HotKeys]\rCount=1\rPath0=C:\\caf\xE9\\x.exe\r"}};
+  for (const auto& c : cases) {
+    put(c.bytes);
+    wchar_t system_value[256] = L"";
+    GetPrivateProfileStringW(L"HotKeys", L"Path0", L"<missing>", system_value, 256,
+                             win32::widen(path_).c_str());
+    Win32ProfileStorage storage;
+    const LoadedDocument loaded = load_document(storage, path_);
+    EXPECT_EQ(win32::widen(loaded.document.get_string("HotKeys", "Path0", "", 256)), system_value) << c.label;
+    ASSERT_EQ(save_document(storage, path_, [](IniDocument& d) { d.set("HotKeys", "Count", "1"); }),
+              std::nullopt);
+    EXPECT_EQ(contents(), c.bytes) << c.label;
+    ASSERT_EQ(save_document(storage, path_, [](IniDocument& d) { d.set("HotKeys", "Alt0", "0"); }),
+              std::nullopt);
+    const std::string after = contents();
+    EXPECT_EQ(after.rfind(c.bytes, 0), 0u) << c.label;
+    wchar_t alt[8] = L"";
+    GetPrivateProfileStringW(L"HotKeys", L"Alt0", L"<missing>", alt, 8, win32::widen(path_).c_str());
+    EXPECT_STREQ(alt, L"0") << c.label;
+  }
 }
 
 TEST_F(ProfileStorageTest, SaveDocumentKeepsHandEditsAndAddsKeys) {

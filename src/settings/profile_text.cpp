@@ -1,0 +1,34 @@
+#include "settings/profile_text.h"
+
+#include "base/utf.h"
+
+namespace vantrel::settings {
+namespace {
+
+constexpr std::string_view kUtf16Bom = "\xFF\xFE";
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+}  // namespace
+
+DecodedText decode_profile_text(std::string_view bytes, const AnsiCodePage& code_page) {
+  if (bytes.starts_with(kUtf16Bom)) {
+    return {base::utf16le_to_utf8(bytes.substr(kUtf16Bom.size())), TextEncoding::utf16le};
+  }
+  if (bytes.starts_with(kUtf8Bom)) return {std::string(bytes), TextEncoding::utf8};
+  return {code_page.to_utf8(bytes), TextEncoding::ansi};
+}
+
+std::string encode_profile_text(std::string_view utf8, TextEncoding encoding, const AnsiCodePage& code_page) {
+  switch (encoding) {
+    case TextEncoding::utf8:
+      return std::string(utf8);
+    case TextEncoding::ansi:
+      if (auto ansi = code_page.from_utf8(utf8)) return std::move(*ansi);
+      break;
+    case TextEncoding::utf16le:
+      break;
+  }
+  return std::string(kUtf16Bom) + base::utf8_to_utf16le(utf8);
+}
+
+}  // namespace vantrel::settings
