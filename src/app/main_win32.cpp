@@ -39,9 +39,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const ComApartment com;
   vantrel::settings::DefaultSettings settings(GetSystemMetrics(SM_CYSCREEN));
   vantrel::osd::OverlayWindow overlay(instance);
-  char separator[4] = ".";
-  GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
-  vantrel::osd::OnScreenDisplay display(overlay, overlay, settings.display(), separator[0]);
+  wchar_t separator[4] = L".";
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4);
+  // The figure's text is built byte by byte; a separator outside ASCII
+  // would be cut in half, so such locales get a point.
+  const char decimal = separator[0] > 0 && separator[0] < 0x80 ? static_cast<char>(separator[0]) : '.';
+  vantrel::osd::OnScreenDisplay display(overlay, overlay, settings.display(), decimal);
   overlay.on_timer([&display] { display.timer_tick(); });
   vantrel::audio::SoundSystem volume(instance, settings);
   vantrel::app::MainWindow main_window(instance, settings, display, volume);

@@ -10,7 +10,6 @@
 #include "settings/profile_storage.h"
 #include "tray/application_window.h"
 #include "win32/text.h"
-#include "win32/window_class.h"
 
 namespace vantrel::app {
 namespace {
@@ -34,10 +33,10 @@ constexpr UINT kAfterStartup = WM_APP + 2;
 enum MenuCommand : int { kAbout1 = 1001, kOptions1, kWhatsnew1, kHide1, kMinimize1, kExit1 };
 
 std::optional<std::string> computer_name() {
-  char name[256];
-  DWORD size = sizeof name;
-  if (!GetComputerNameA(name, &size)) return std::nullopt;
-  return std::string(name, size);
+  wchar_t name[256];
+  DWORD size = 256;
+  if (!GetComputerNameW(name, &size)) return std::nullopt;
+  return win32::narrow(std::wstring_view(name, size));
 }
 
 }  // namespace
@@ -51,43 +50,34 @@ MainWindow::MainWindow(HINSTANCE instance, settings::SettingsStore& settings, os
       hotkeys_path_(settings::profile_path(win32::program_folder(), hotkeys::kHotkeysFileName)),
       settings_path_(settings::profile_path(win32::program_folder(), "Settings.ini")),
       background_(CreateSolidBrush(kBackground)) {
-  win32::register_window_class(instance, win32::widen(kMainWindowClass).c_str(), window_proc,
-                               background_.get());
-
+  register_class(instance, win32::widen(kMainWindowClass).c_str(), background_.get());
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kClientWidth) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - kClientHeight) / 2;
-  CreateWindowExW(0, win32::widen(kMainWindowClass).c_str(), win32::widen(kMainWindowTitle).c_str(),
-                  WS_POPUP | WS_CLIPCHILDREN, left, top, kClientWidth, kClientHeight, nullptr, nullptr,
-                  instance, this);
+  create(instance, win32::widen(kMainWindowClass).c_str(), win32::widen(kMainWindowTitle).c_str(),
+         WS_POPUP | WS_CLIPCHILDREN, 0, RECT{left, top, left + kClientWidth, top + kClientHeight}, nullptr);
 }
 
 MainWindow::~MainWindow() {
-  if (window_) DestroyWindow(window_);
+  // The controls go before the window that holds them, while this object
+  // still sees its messages.
+  destroy();
 }
 
-LRESULT CALLBACK MainWindow::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* self = win32::window_owner<MainWindow>(window, message, lparam);
-  if (self && message == WM_NCCREATE) self->window_ = window;
-  // Messages after WM_DESTROY (window_ cleared) get the default handling.
-  if (!self || !self->window_) return DefWindowProcW(window, message, wparam, lparam);
-  return self->handle(message, wparam, lparam);
-}
-
-LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
-      registrar_.emplace(window_);
-      apply_rounded_outline(window_);
+      registrar_.emplace(handle());
+      apply_rounded_outline(handle());
       create_controls();
-      SetTimer(window_, kTimerInit, kTimerInitInterval, nullptr);
-      SetTimer(window_, kTimerLogo, kTimerLogoInterval, nullptr);
+      SetTimer(handle(), kTimerInit, kTimerInitInterval, nullptr);
+      SetTimer(handle(), kTimerLogo, kTimerLogoInterval, nullptr);
       return 0;
     case WM_TIMER:
       // Each start-up timer fires once.
-      KillTimer(window_, wparam);
+      KillTimer(handle(), wparam);
       if (wparam == kTimerInit) {
         run_startup_tick(*this);
-        PostMessageA(window_, kAfterStartup, 0, 0);
+        PostMessageW(handle(), kAfterStartup, 0, 0);
       }
       // TimerLogo's tick hides the splash, which is never shown yet.
       return 0;
@@ -114,7 +104,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       apply_check_box(static_cast<int>(wparam));
       return 0;
     case WM_CLOSE:
-      if (handle_close_request(exiting_, *this)) DestroyWindow(window_);
+      if (handle_close_request(exiting_, *this)) destroy();
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
@@ -124,42 +114,41 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY:
       list_.reset();
       title_.reset();
-      window_ = nullptr;
       PostQuitMessage(0);
       return 0;
     default:
-      return DefWindowProcW(window_, message, wparam, lparam);
+      return Window::on_message(message, wparam, lparam);
   }
 }
 
 void MainWindow::create_controls() {
-  title_ = std::make_unique<TitleStrip>(window_, kClientWidth, L"Vantrel");
-  title_->on_minimize = [this] { ShowWindow(window_, SW_MINIMIZE); };
+  title_ = std::make_unique<TitleStrip>(handle(), kClientWidth, L"Vantrel");
+  title_->on_minimize = [this] { ShowWindow(handle(), SW_MINIMIZE); };
   title_->on_hide = [this] { hide_command(); };
   // The scheme and quality the settings give by default; the Options window
   // will apply the user's.
   title_->apply(colour_scheme(kDefaultSchemeName), ui::TGradientQuality::bqLow);
-  list_ = std::make_unique<hotkeys::HotkeyListView>(window_, kListId, kListBounds);
+  list_ = std::make_unique<hotkeys::HotkeyListView>(handle(), kListId, kListBounds);
 }
 
 void MainWindow::show_context_menu(LPARAM at) {
   const win32::UniqueMenu menu(CreatePopupMenu());
   // About, Options and What's new open windows that are not part of the
   // program yet; they show, greyed, where they will be.
-  AppendMenuA(menu.get(), MF_STRING | MF_GRAYED, kAbout1, "About");
-  AppendMenuA(menu.get(), MF_STRING | MF_GRAYED, kOptions1, "Options");
-  AppendMenuA(menu.get(), MF_STRING | MF_GRAYED, kWhatsnew1, "What's new");
-  AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(menu.get(), MF_STRING, kHide1, "Hide");
-  AppendMenuA(menu.get(), MF_STRING, kMinimize1, "Minimize");
-  AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(menu.get(), MF_STRING, kExit1, "Exit");
+  AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, kAbout1, L"About");
+  AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, kOptions1, L"Options");
+  AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, kWhatsnew1, L"What's new");
+  AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu.get(), MF_STRING, kHide1, L"Hide");
+  AppendMenuW(menu.get(), MF_STRING, kMinimize1, L"Minimize");
+  AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu.get(), MF_STRING, kExit1, L"Exit");
   POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
   if (point.x == -1 && point.y == -1) GetCursorPos(&point);
-  SetForegroundWindow(window_);
-  TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, point.x, point.y, 0, window_,
+  SetForegroundWindow(handle());
+  TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, point.x, point.y, 0, handle(),
                  nullptr);
-  PostMessageA(window_, WM_NULL, 0, 0);
+  PostMessageW(handle(), WM_NULL, 0, 0);
 }
 
 void MainWindow::on_command(int id) {
@@ -168,7 +157,7 @@ void MainWindow::on_command(int id) {
       hide_command();
       break;
     case kMinimize1:
-      ShowWindow(window_, SW_MINIMIZE);
+      ShowWindow(handle(), SW_MINIMIZE);
       break;
     case kExit1:
       exit_command();
@@ -193,7 +182,7 @@ void MainWindow::on_list_notify(const NMHDR& header) {
     const bool check_changed = (change.uChanged & LVIF_STATE) &&
                                ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) &&
                                change.iItem >= 0;
-    if (check_changed) PostMessageA(window_, kApplyCheckBox, static_cast<WPARAM>(change.iItem), 0);
+    if (check_changed) PostMessageW(handle(), kApplyCheckBox, static_cast<WPARAM>(change.iItem), 0);
   } else if (header.code == LVN_KEYDOWN) {
     const auto& key = reinterpret_cast<const NMLVKEYDOWN&>(header);
     const int selected = ListView_GetNextItem(list_->handle(), -1, LVNI_SELECTED);
@@ -215,12 +204,12 @@ void MainWindow::apply_check_box(int index) {
 }
 
 void MainWindow::show_info(const std::string& text) {
-  MessageBoxW(window_, win32::widen(text).c_str(), L"Vantrel", MB_OK);
+  MessageBoxW(handle(), win32::widen(text).c_str(), L"Vantrel", MB_OK);
 }
 
 void MainWindow::exit_command() {
   exiting_ = true;
-  PostMessageA(window_, WM_CLOSE, 0, 0);
+  PostMessageW(handle(), WM_CLOSE, 0, 0);
 }
 
 void MainWindow::hide_command() {
@@ -231,7 +220,7 @@ void MainWindow::hide_command() {
 void MainWindow::report_save(const std::string& path, const std::optional<std::string>& error) {
   if (!error) return;
   if (const auto message = save_notice_.message_for(path, *error)) {
-    MessageBoxW(window_, win32::widen(*message).c_str(), L"Vantrel", MB_OK | MB_ICONWARNING);
+    MessageBoxW(handle(), win32::widen(*message).c_str(), L"Vantrel", MB_OK | MB_ICONWARNING);
   }
 }
 
@@ -266,13 +255,11 @@ bool MainWindow::logo_setting() const {
   return settings_.show_logo();
 }
 std::string MainWindow::command_line() const {
-  return GetCommandLineA();
+  return win32::narrow(GetCommandLineW());
 }
 
 std::string MainWindow::program_path() const {
-  char path[MAX_PATH * 4];
-  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-  return std::string(path, length);
+  return win32::program_path();
 }
 
 void MainWindow::show_splash() {}
@@ -292,13 +279,13 @@ void MainWindow::show_main_window() {
 }
 
 void MainWindow::show_application() {
-  ShowWindow(window_, SW_SHOW);
-  SetForegroundWindow(window_);
+  ShowWindow(handle(), SW_SHOW);
+  SetForegroundWindow(handle());
   SetFocus(list_->handle());
 }
 
 void MainWindow::hide_application() {
-  ShowWindow(window_, SW_HIDE);
+  ShowWindow(handle(), SW_HIDE);
 }
 
 void MainWindow::hide_main_window() {
@@ -312,13 +299,13 @@ void MainWindow::clear_display() {
 }
 
 void MainWindow::toggle_application() {
-  if (!IsWindowVisible(window_)) {
+  if (!IsWindowVisible(handle())) {
     RECT bounds{};
-    GetWindowRect(window_, &bounds);
+    GetWindowRect(handle(), &bounds);
     const tray::Point origin =
         tray::centred_origin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                              bounds.right - bounds.left, bounds.bottom - bounds.top);
-    SetWindowPos(window_, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(handle(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     show_application();
   } else {
     hide_application();
@@ -371,7 +358,7 @@ std::optional<std::string> MainWindow::save_hotkeys() {
 
 ExitSaveChoice MainWindow::ask_after_failed_save(SavedFile file, const std::string& reason) {
   const std::string& path = file == SavedFile::settings ? settings_path_ : hotkeys_path_;
-  const int answer = MessageBoxW(window_, win32::widen(exit_save_failure_message(path, reason)).c_str(),
+  const int answer = MessageBoxW(handle(), win32::widen(exit_save_failure_message(path, reason)).c_str(),
                                  L"Vantrel", MB_CANCELTRYCONTINUE | MB_ICONWARNING | MB_DEFBUTTON1);
   if (answer == IDTRYAGAIN) return ExitSaveChoice::try_again;
   if (answer == IDCONTINUE) return ExitSaveChoice::exit_without_saving;

@@ -20,12 +20,16 @@
 #include "osd/display.h"
 #include "settings/profile_storage_win32.h"
 #include "win32/handles.h"
+#include "win32/window.h"
 
 namespace vantrel::app {
 
 // The main window: borderless, hidden until the start-up tick decides, and
 // the owner of the hotkey rows for the whole run.
-class MainWindow : private StartupHost, private ShutdownHost, private actions::ActionServices {
+class MainWindow : public win32::Window,
+                   private StartupHost,
+                   private ShutdownHost,
+                   private actions::ActionServices {
  public:
   MainWindow(HINSTANCE instance, settings::SettingsStore& settings, osd::Display& display,
              audio::VolumeControl& volume);
@@ -33,14 +37,11 @@ class MainWindow : private StartupHost, private ShutdownHost, private actions::A
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  HWND handle() const { return window_; }
-
   // Runs once the start-up tick is over and the window is up.
   std::function<void()> after_startup;
 
  private:
-  static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void create_controls();
   void show_context_menu(LPARAM at);
   void on_command(int id);
@@ -100,7 +101,6 @@ class MainWindow : private StartupHost, private ShutdownHost, private actions::A
   std::string hotkeys_path_;
   std::string settings_path_;
   win32::UniqueGdi<HBRUSH> background_;
-  HWND window_ = nullptr;
   std::unique_ptr<hotkeys::HotkeyListView> list_;
   std::unique_ptr<TitleStrip> title_;
   std::optional<actions::Win32HotkeyRegistrar> registrar_;

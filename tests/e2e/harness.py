@@ -242,3 +242,12 @@ def helper_runs(app):
             return len(handle.read().split())
     except FileNotFoundError:
         return 0
+
+
+def list_rows(app):
+    """The rows the running program's list shows: one list of column texts
+    (and the check state last) per row."""
+    helper = app.add_helper("list_rows.exe")
+    result = subprocess.run([WINE, helper], capture_output=True, timeout=30)
+    assert result.returncode == 0, "no hotkey list found"
+    return [line.split("\t") for line in result.stdout.decode("utf-8").splitlines()]

@@ -10,6 +10,7 @@ import time
 from harness import (
     WINE,
     VantrelTest,
+    list_rows,
     geometry,
     press_over,
     visible_windows,
@@ -17,15 +18,6 @@ from harness import (
 )
 
 MAIN_SIZE = (542, 366)
-
-
-def list_rows(app):
-    """The rows the running program's list shows: one list of column texts
-    (and the check state last) per row."""
-    helper = app.add_helper("list_rows.exe")
-    result = subprocess.run([WINE, helper], capture_output=True, timeout=30)
-    assert result.returncode == 0, "no hotkey list found"
-    return [line.split("\t") for line in result.stdout.decode("utf-8").splitlines()]
 
 
 def message_box(timeout=10):

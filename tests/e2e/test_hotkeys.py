@@ -1,10 +1,23 @@
 """Global hotkeys pressed while another program has the keyboard."""
 
 import os
+import shutil
 import subprocess
 import time
 
-from harness import BUILD, WINE, OtherProgram, VantrelTest, geometry, helper_runs, read_ini, visible_windows, wait_until, xdotool
+from harness import (
+    BUILD,
+    WINE,
+    OtherProgram,
+    VantrelTest,
+    geometry,
+    helper_runs,
+    list_rows,
+    read_ini,
+    visible_windows,
+    wait_until,
+    xdotool,
+)
 
 
 
@@ -109,3 +122,22 @@ class Hotkeys(VantrelTest):
         self.other.press("ctrl+alt+k")
         self.assertTrue(self.wait_runs(1), "the press ran its action under the message box")
         self.assertEqual([w for w in visible_windows() if w != window], box, "the box is still open")
+
+    def test_non_ascii_path_shows_launches_and_saves_exactly(self):
+        folder = os.path.join(self.app.folder, "caf\u00e9")
+        os.mkdir(folder)
+        shutil.copy(os.path.join(BUILD, "record_run.exe"), os.path.join(folder, "na\u00efve.exe"))
+        action = "Z:" + folder.replace("/", "\\") + "\\na\u00efve.exe"
+        original = hotkeys_file([(75, 1, 1, 0, 1, action)]).encode("cp1252")
+        with open(self.app.file("Hotkeys.ini"), "wb") as handle:
+            handle.write(original)
+        self.app.start()
+        self.assertIsNotNone(self.app.main_window())
+        self.assertEqual(list_rows(self.app)[0][2], action, "the list shows the letters")
+        self.other.press("ctrl+alt+k")
+        log = os.path.join(folder, "na\u00efve.exe.log")
+        self.assertTrue(wait_until(lambda: os.path.exists(log), timeout=10), "that exact path ran")
+        self.assertTrue(self.app.exit())
+        with open(self.app.file("Hotkeys.ini"), "rb") as handle:
+            saved = handle.read()
+        self.assertIn(("Path0=" + action + "\r\n").encode("cp1252"), saved, "saved back in the same bytes")

@@ -12,10 +12,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const unsigned long long ticks =
       (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
   const double unix_seconds = static_cast<double>(ticks - 116444736000000000ULL) / 1e7;
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string log = std::string(path, length) + ".log";
-  if (FILE* file = std::fopen(log.c_str(), "a")) {
+  // Wide: the tests start it from folders whose names the ANSI code page
+  // cannot hold.
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const std::wstring log = std::wstring(path, length) + L".log";
+  if (FILE* file = _wfopen(log.c_str(), L"a")) {
     std::fprintf(file, "%.6f\n", unix_seconds);
     std::fclose(file);
   }
