@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "actions/registration.h"
+#include "app/menu_commands.h"
 #include "app/single_instance_win32.h"
 #include "app/window_outline_win32.h"
 #include "hotkeys/hotkeys_file.h"
@@ -30,7 +31,6 @@ constexpr UINT kTimerLogoInterval = 2000;
 constexpr UINT kApplyCheckBox = WM_APP + 1;
 constexpr UINT kAfterStartup = WM_APP + 2;
 
-enum MenuCommand : int { kAbout1 = 1001, kOptions1, kWhatsnew1, kHide1, kMinimize1, kExit1 };
 
 std::optional<std::string> computer_name() {
   wchar_t name[256];
