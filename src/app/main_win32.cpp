@@ -4,11 +4,13 @@
 #include <objbase.h>
 
 #include "app/main_window_win32.h"
-#include "app/settings_store.h"
 #include "app/single_instance_win32.h"
+#include "app/stored_settings.h"
 #include "audio/sound_system_win32.h"
 #include "osd/on_screen_display.h"
 #include "osd/overlay_win32.h"
+#include "settings/profile_storage_win32.h"
+#include "win32/text.h"
 
 namespace {
 
@@ -37,7 +39,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&controls);
 
   const ComApartment com;
-  vantrel::settings::DefaultSettings settings(GetSystemMetrics(SM_CYSCREEN));
+  vantrel::settings::Win32ProfileStorage settings_storage;
+  vantrel::app::StoredSettings settings(
+      settings_storage,
+      vantrel::settings::profile_path(vantrel::win32::program_folder(), vantrel::app::kSettingsFileName),
+      {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
   vantrel::osd::OverlayWindow overlay(instance);
   wchar_t separator[4] = L".";
   GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4);

@@ -271,7 +271,9 @@ void MainWindow::register_enabled_hotkeys() {
   actions::register_enabled_hotkeys(rows_, *registrar_);
   show_rows();
 }
-void MainWindow::reapply_display_positions() {}
+void MainWindow::reapply_display_positions() {
+  settings_.reapply_positions();
+}
 
 void MainWindow::show_main_window() {
   hide_application();

@@ -21,6 +21,8 @@ class SettingsStore : public audio::VolumeSettings {
   virtual const osd::DisplaySettings& display() const = 0;
   // The start-up tick puts the step back to 1 % before loading settings.
   virtual void reset_volume_step() = 0;
+  // Start-up checks the stored positions against the screen once more.
+  virtual void reapply_positions() {}
 };
 
 // Every setting at its default. Reads and writes no file, so a settings

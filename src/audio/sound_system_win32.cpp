@@ -8,6 +8,7 @@ void SoundSystem::prepare() {
   if (functions_) return;
   driver_ = choose_mixer_driver(instance_);
   mixer_ = std::make_unique<TAudioMixer>(*driver_);
+  if (const int device = settings_.mixer_device(); device != mixer_->mixer_id()) mixer_->set_mixer_id(device);
   functions_ = std::make_unique<VolumeFunctions>(*mixer_, settings_);
 }
 

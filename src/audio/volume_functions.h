@@ -24,6 +24,8 @@ class VolumeSettings {
   virtual ~VolumeSettings() = default;
   virtual LineSelection selected_line() const = 0;
   virtual double volume_step() const = 0;
+  // The mixer device to open; one that is not there leaves device 0.
+  virtual int mixer_device() const { return 0; }
 };
 
 // Raise, lower and mute on the selected line, reading the state afresh and

@@ -4,37 +4,12 @@
 
 #include <map>
 
-#include "western_code_page.h"
+#include "memory_storage.h"
 
 namespace vantrel::settings {
 namespace {
 
-// In-memory files, with a switch to make reads or writes fail.
-class MemoryStorage : public ProfileStorage {
- public:
-  FileRead read(const std::string& path) override {
-    ++reads;
-    if (fail_reads) return {FileRead::Status::failed, {}, "locked"};
-    const auto it = files.find(path);
-    if (it == files.end()) return {};
-    return {FileRead::Status::ok, it->second, {}};
-  }
-  std::optional<std::string> replace(const std::string& path, std::string_view bytes) override {
-    ++replaces;
-    if (fail_writes) return "read-only";
-    files[path] = std::string(bytes);
-    return std::nullopt;
-  }
-  const AnsiCodePage& code_page() const override { return code_page_; }
-  std::map<std::string, std::string> files;
-  bool fail_reads = false;
-  bool fail_writes = false;
-  int reads = 0;
-  int replaces = 0;
-
- private:
-  testing::WesternCodePage code_page_;
-};
+using testing::MemoryStorage;
 
 TEST(ProfileStorage, UnreadableFileLoadsEmpty) {
   MemoryStorage storage;

@@ -1,0 +1,64 @@
+#include "app/stored_settings.h"
+
+namespace vantrel::app {
+
+StoredSettings::StoredSettings(settings::ProfileStorage& storage, std::string path, ScreenSize screen)
+    : storage_(storage), path_(std::move(path)), screen_(screen), model_(default_settings(screen.height)) {
+  apply();
+}
+
+void StoredSettings::load() {
+  model_ = read_settings(settings::load_document(storage_, path_, is_whole_settings_file).document,
+                         screen_.height);
+  apply();
+}
+
+std::optional<std::string> StoredSettings::save() {
+  return settings::save_document(
+      storage_, path_, [this](settings::IniDocument& document) { write_settings(model_, document); },
+      is_whole_settings_file);
+}
+
+void StoredSettings::change(const SettingsModel& model) {
+  model_ = model;
+  apply();
+}
+
+void StoredSettings::reapply_positions() {
+  for (auto [field, text] :
+       {std::pair{EditField::progress_x, &model_.progress_x},
+        std::pair{EditField::progress_y, &model_.progress_y},
+        std::pair{EditField::progress_height, &model_.progress_height},
+        std::pair{EditField::osd_x, &model_.osd_x}, std::pair{EditField::osd_y, &model_.osd_y}}) {
+    *text = field_changed(field, *text, screen_).text;
+  }
+  apply();
+}
+
+void StoredSettings::apply() {
+  // The bar's fields are checked as typing and as leaving the field would;
+  // the text's only as typing would.
+  for (auto [field, text] : {std::pair{EditField::progress_height, &model_.progress_height},
+                             std::pair{EditField::progress_x, &model_.progress_x},
+                             std::pair{EditField::progress_y, &model_.progress_y}}) {
+    *text = field_left(field, field_changed(field, *text, screen_).text, screen_);
+  }
+  model_.osd_x = field_changed(EditField::osd_x, model_.osd_x, screen_).text;
+  model_.osd_y = field_changed(EditField::osd_y, model_.osd_y, screen_).text;
+
+  display_.text_x = model_.osd_x;
+  display_.text_y = model_.osd_y;
+  display_.text_font = {model_.osd_font.name, model_.osd_font.points, model_.osd_font.colour};
+  display_.visible_ms = visible_time_ms(model_.visible_time);
+  display_.bar_x = model_.progress_x;
+  display_.bar_y = model_.progress_y;
+  display_.bar_height = model_.progress_height;
+  display_.border = model_.border + 2;
+  display_.border_colour = model_.border_colour;
+  display_.progress_colour = model_.progress_colour;
+  display_.figure_font = {model_.text_font.name, model_.text_font.points, model_.text_font.colour};
+  display_.decimals = model_.decimals;
+  volume_step_ = audio::volume_step_for_index(model_.step);
+}
+
+}  // namespace vantrel::app
