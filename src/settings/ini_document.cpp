@@ -1,6 +1,7 @@
 #include "settings/ini_document.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "base/text.h"
 
@@ -62,12 +63,19 @@ void IniDocument::add_line(Line line) {
       line.name = std::string(trim_profile_blanks(trimmed.substr(1, close - 1)));
       line.value_start.reset();
       first_section_.try_emplace(to_lower_ascii(line.name), sections_.size());
-      sections_.push_back(Section{std::move(line), {}, {}});
+      sections_.push_back(Section{std::move(line), {}, {}, {}});
       return;
     }
   }
   Section& section = sections_.back();
-  if (!line.blank) section.first_key.try_emplace(to_lower_ascii(line.name), section.body.size());
+  if (line.blank) {
+    section.trailing.push_back(std::move(line));
+    return;
+  }
+  // Blank lines followed by more of the section belong to its body.
+  std::move(section.trailing.begin(), section.trailing.end(), std::back_inserter(section.body));
+  section.trailing.clear();
+  section.first_key.try_emplace(to_lower_ascii(line.name), section.body.size());
   section.body.push_back(std::move(line));
 }
 
@@ -139,6 +147,7 @@ std::string IniDocument::get_string(std::string_view section, std::string_view k
 
 IniDocument::Line* IniDocument::last_line() {
   for (auto section = sections_.rbegin(); section != sections_.rend(); ++section) {
+    if (!section->trailing.empty()) return &section->trailing.back();
     if (!section->body.empty()) return &section->body.back();
     if (section->header) return &*section->header;
   }
@@ -168,12 +177,10 @@ void IniDocument::set(std::string_view section_name, std::string_view key, std::
     line = parse_line(std::move(raw), std::move(line.terminator));
     return;
   }
-  std::size_t position = section.body.size();
-  while (position > 0 && section.body[position - 1].blank) --position;
-  Line* before = position > 0 ? &section.body[position - 1] : (section.header ? &*section.header : nullptr);
+  Line* before = !section.body.empty() ? &section.body.back() : (section.header ? &*section.header : nullptr);
   if (before && before->terminator.empty()) before->terminator = newline_;
-  section.body.insert(section.body.begin() + static_cast<std::ptrdiff_t>(position),
-                      parse_line(concat({key, "=", clean}), newline_));
+  const std::size_t position = section.body.size();
+  section.body.push_back(parse_line(concat({key, "=", clean}), newline_));
   section.first_key.emplace(lowered_key, position);
 }
 
@@ -200,6 +207,7 @@ std::string IniDocument::text() const {
   for (const Section& section : sections_) {
     if (section.header) append(*section.header);
     for (const Line& line : section.body) append(line);
+    for (const Line& line : section.trailing) append(line);
   }
   return out;
 }

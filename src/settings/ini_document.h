@@ -58,9 +58,13 @@ class IniDocument {
   // Lines above the first header form a nameless section without a header.
   struct Section {
     std::optional<Line> header;
+    // Up to the last non-blank line; new keys are appended here.
     std::vector<Line> body;
-    // Lower-cased key name to the body line of its first occurrence. New
-    // keys go after the last non-blank line, so indexed lines never move.
+    // The blank lines after it, which stay below any added key. Kept apart
+    // so that adding a key never moves them (a section ending in thousands
+    // of blank lines would make every addition shift them all).
+    std::vector<Line> trailing;
+    // Lower-cased key name to the body line of its first occurrence.
     std::unordered_map<std::string, std::size_t> first_key;
   };
 

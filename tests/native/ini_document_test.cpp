@@ -56,6 +56,19 @@ TEST(IniDocument, NewTextFollowsTheFilesLineEnds) {
   EXPECT_EQ(empty.text(), "[HotKeys]\r\nCount=0\r\n");
 }
 
+TEST(IniDocument, AddedKeysGoAboveTheSectionsTrailingBlankLines) {
+  IniDocument doc = IniDocument::parse("[H]\r\nA=1\r\n\r\nB=2\r\n\r\n  \r\n[G]\r\nX=1\r\n\r\n");
+  doc.set("H", "C", "3");
+  doc.set("H", "D", "4");
+  doc.set("G", "Y", "5");
+  EXPECT_EQ(doc.text(), "[H]\r\nA=1\r\n\r\nB=2\r\nC=3\r\nD=4\r\n\r\n  \r\n[G]\r\nX=1\r\nY=5\r\n\r\n");
+  EXPECT_EQ(doc.keys("H"), (std::vector<std::string>{"A", "B", "C", "D"}));
+  // Blank lines and nothing else after the header.
+  IniDocument blank = IniDocument::parse("[H]\n\n\n");
+  blank.set("H", "A", "1");
+  EXPECT_EQ(blank.text(), "[H]\nA=1\n\n\n");
+}
+
 TEST(IniDocument, ValueCannotAddLines) {
   IniDocument doc;
   doc.set("HotKeys", "Path0", "calc.exe\r\nCount=99\n[Evil]");
