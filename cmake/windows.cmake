@@ -22,6 +22,8 @@ add_library(vantrel_win32 STATIC
   src/osd/overlay_win32.cpp
   src/settings/ansi_code_page_win32.cpp
   src/settings/profile_storage_win32.cpp
+  src/tray/tray_frames_win32.cpp
+  src/tray/tray_icon_win32.cpp
   src/ui/gradient_button_win32.cpp
 )
 target_compile_definitions(vantrel_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)

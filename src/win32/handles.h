@@ -34,6 +34,15 @@ struct MenuDeleter {
 };
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 
+struct IconDeleter {
+  void operator()(HICON h) const {
+    if (h) DestroyIcon(h);
+  }
+};
+// Only for icons the program made or loaded unshared; shared icons belong
+// to the system.
+using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
 struct DcDeleter {
   void operator()(HDC h) const {
     if (h) DeleteDC(h);
