@@ -9,6 +9,7 @@ vantrel_add_core(vantrel_core)
 # Windows adapters and views, shared by the program and its Wine tests.
 add_library(vantrel_win32 STATIC
   src/app/main_window_win32.cpp
+  src/app/main_window_tray_win32.cpp
   src/app/single_instance_win32.cpp
   src/app/title_strip_win32.cpp
   src/win32/text.cpp

@@ -9,7 +9,6 @@
 #include "app/window_outline_win32.h"
 #include "hotkeys/hotkeys_file.h"
 #include "settings/profile_storage.h"
-#include "tray/application_window.h"
 #include "win32/text.h"
 
 namespace vantrel::app {
@@ -30,7 +29,6 @@ constexpr UINT kTimerLogoInterval = 2000;
 // message boxes never run inside the list's own notification.
 constexpr UINT kApplyCheckBox = WM_APP + 1;
 constexpr UINT kAfterStartup = WM_APP + 2;
-
 
 std::optional<std::string> computer_name() {
   wchar_t name[256];
@@ -64,11 +62,18 @@ MainWindow::~MainWindow() {
 }
 
 LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
+  // A second copy of the program asks for the window with a registered
+  // message, which has no fixed number to switch on.
+  if (message == show_request_message_ && show_request_message_ != 0) {
+    tray_icon1_click();
+    return 0;
+  }
   switch (message) {
     case WM_CREATE:
       registrar_.emplace(handle());
       apply_rounded_outline(handle());
       create_controls();
+      create_tray_icon();
       SetTimer(handle(), kTimerInit, kTimerInitInterval, nullptr);
       SetTimer(handle(), kTimerLogo, kTimerLogoInterval, nullptr);
       return 0;
@@ -103,6 +108,10 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case kApplyCheckBox:
       apply_check_box(static_cast<int>(wparam));
       return 0;
+    case WM_SIZE:
+      // Minimizing hides to the tray when "Minimize to Tray" is on.
+      if (wparam == SIZE_MINIMIZED && tray_icon1_) tray_icon1_->icon().application_minimized();
+      return Window::on_message(message, wparam, lparam);
     case WM_CLOSE:
       if (handle_close_request(exiting_, *this)) destroy();
       return 0;
@@ -114,6 +123,7 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY:
       list_.reset();
       title_.reset();
+      tray_icon1_.reset();
       PostQuitMessage(0);
       return 0;
     default:
@@ -213,7 +223,8 @@ void MainWindow::exit_command() {
 }
 
 void MainWindow::hide_command() {
-  hide_main_window();
+  show_application();
+  hide_application();
   report_save(hotkeys_path_, save_hotkeys());
 }
 
@@ -250,6 +261,7 @@ void MainWindow::load_hotkeys() {
 
 void MainWindow::load_settings() {
   settings_.load();
+  apply_tray_settings();
 }
 bool MainWindow::logo_setting() const {
   return settings_.show_logo();
@@ -280,16 +292,6 @@ void MainWindow::show_main_window() {
   show_application();
 }
 
-void MainWindow::show_application() {
-  ShowWindow(handle(), SW_SHOW);
-  SetForegroundWindow(handle());
-  SetFocus(list_->handle());
-}
-
-void MainWindow::hide_application() {
-  ShowWindow(handle(), SW_HIDE);
-}
-
 void MainWindow::hide_main_window() {
   hide_application();
 }
@@ -298,20 +300,6 @@ void MainWindow::unregister_all_hotkeys() {
 }
 void MainWindow::clear_display() {
   display_.clear();
-}
-
-void MainWindow::toggle_application() {
-  if (!IsWindowVisible(handle())) {
-    RECT bounds{};
-    GetWindowRect(handle(), &bounds);
-    const tray::Point origin =
-        tray::centred_origin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                             bounds.right - bounds.left, bounds.bottom - bounds.top);
-    SetWindowPos(handle(), nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    show_application();
-  } else {
-    hide_application();
-  }
 }
 
 void MainWindow::lower_volume() {

@@ -19,6 +19,8 @@
 #include "hotkeys/hotkey_record.h"
 #include "osd/display.h"
 #include "settings/profile_storage_win32.h"
+#include "tray/tray_icon_win32.h"
+#include "tray/tray_shell.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 
@@ -57,6 +59,11 @@ class MainWindow : public win32::Window,
   void show_info(const std::string& text);
   void show_application();
   void hide_application();
+  // TrayIcon1: the notification-area icon and its menu, set up once the
+  // window exists.
+  void create_tray_icon();
+  void tray_icon1_click();
+  void apply_tray_settings();
 
   // StartupHost
   void reset_volume_step() override;
@@ -108,6 +115,9 @@ class MainWindow : public win32::Window,
   std::vector<hotkeys::HotkeyRow> rows_;
   bool exiting_ = false;
   SaveFailureNotice save_notice_;
+  tray::TrayMenu popup_menu_tray_;
+  std::unique_ptr<tray::TrayIconWindow> tray_icon1_;
+  UINT show_request_message_ = 0;
 };
 
 }  // namespace vantrel::app

@@ -23,6 +23,10 @@ class SettingsStore : public audio::VolumeSettings {
   virtual void reset_volume_step() = 0;
   // Start-up checks the stored positions against the screen once more.
   virtual void reapply_positions() {}
+  // The tray icon's "Visible" and "Animate", and "Minimize to Tray".
+  virtual bool tray_visible() const = 0;
+  virtual bool tray_animate() const = 0;
+  virtual bool minimize_to_tray() const = 0;
 };
 
 // Every setting at its default. Reads and writes no file, so a settings
@@ -38,6 +42,9 @@ class DefaultSettings : public SettingsStore {
   void reset_volume_step() override { volume_step_ = audio::kDefaultVolumeStep; }
   audio::LineSelection selected_line() const override { return {}; }
   double volume_step() const override { return volume_step_; }
+  bool tray_visible() const override { return true; }
+  bool tray_animate() const override { return true; }
+  bool minimize_to_tray() const override { return false; }
 
  private:
   osd::DisplaySettings display_;

@@ -11,7 +11,15 @@ std::optional<win32::UniqueHandle> claim_single_instance() {
   // this process's window.
   if (HWND first =
           FindWindowW(win32::widen(kMainWindowClass).c_str(), win32::widen(kMainWindowTitle).c_str())) {
-    ShowWindow(first, SW_RESTORE);
+    // The first copy shows itself through its own show routine, so the
+    // window comes back exactly as from the tray icon. It may take the
+    // foreground that the user gave this copy by starting it.
+    DWORD first_process = 0;
+    GetWindowThreadProcessId(first, &first_process);
+    AllowSetForegroundWindow(first_process);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(first, RegisterWindowMessageW(kShowApplicationMessage), 0, 0, SMTO_ABORTIFHUNG, 5000,
+                        &ignored);
     SetForegroundWindow(first);
   }
   return std::nullopt;

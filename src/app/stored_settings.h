@@ -27,6 +27,9 @@ class StoredSettings : public settings::SettingsStore {
   audio::LineSelection selected_line() const override { return {0, model_.volume - 1}; }
   double volume_step() const override { return volume_step_; }
   int mixer_device() const override { return model_.mixer; }
+  bool tray_visible() const override { return model_.tray_visible; }
+  bool tray_animate() const override { return model_.tray_animate; }
+  bool minimize_to_tray() const override { return model_.minimize_to_tray; }
 
   const SettingsModel& model() const { return model_; }
   // A change made by the user (or the "Default" button): in force at once,
