@@ -61,4 +61,36 @@ void apply_action_button_colours(ui::TGradientColors& colours, const ColourSchem
   colours.set(GradientColour::HighlightTo, scheme.dark);
 }
 
+ui::TGradientQuality quality_for_index(int index) {
+  switch (index) {
+    case 0:
+      return ui::TGradientQuality::bqLow;
+    case 2:
+      return ui::TGradientQuality::bqHigh;
+    default:
+      return ui::TGradientQuality::bqMiddle;
+  }
+}
+
+void WindowLooks::attach(SchemedWindowRole role, SchemedWindow* window) {
+  windows_[static_cast<std::size_t>(role)] = window;
+  if (!window) return;
+  window->apply_colour_scheme(scheme_);
+  window->apply_quality(quality_);
+}
+
+void WindowLooks::ApplyColorScheme(std::string_view name) {
+  scheme_ = colour_scheme(name);
+  for (SchemedWindow* window : windows_) {
+    if (window) window->apply_colour_scheme(scheme_);
+  }
+}
+
+void WindowLooks::ComboBoxQualityChange(int index) {
+  quality_ = quality_for_index(index);
+  for (SchemedWindow* window : windows_) {
+    if (window) window->apply_quality(quality_);
+  }
+}
+
 }  // namespace vantrel::app

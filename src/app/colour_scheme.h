@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include "base/colour.h"
@@ -24,5 +25,39 @@ void apply_title_bar_colours(ui::TGradientColors& colours, const ColourScheme& s
 // An action button's face runs from dark to light; pressing, focusing and
 // hovering run from its designed (white) start to a scheme colour.
 void apply_action_button_colours(ui::TGradientColors& colours, const ColourScheme& scheme);
+
+// "Color Quality": the stored index 0..2 is the buttons' quality; any other
+// index leaves the list without a selection and the buttons draw as Middle.
+ui::TGradientQuality quality_for_index(int index);
+
+// A window that takes the colour scheme and its gradient buttons' quality.
+class SchemedWindow {
+ public:
+  virtual ~SchemedWindow() = default;
+  virtual void apply_colour_scheme(const ColourScheme& scheme) = 0;
+  virtual void apply_quality(ui::TGradientQuality quality) = 0;
+};
+
+// The program's windows, in the order a new scheme reaches them.
+enum class SchemedWindowRole { about, splash, main, options };
+
+// Every window's look in one place: a new scheme or quality reaches each
+// window that exists, in order, and a window attached later starts with the
+// look in force.
+class WindowLooks {
+ public:
+  void attach(SchemedWindowRole role, SchemedWindow* window);
+  void detach(SchemedWindowRole role) { windows_[static_cast<std::size_t>(role)] = nullptr; }
+  // The scheme of that exact name, the fallback colours for any other.
+  void ApplyColorScheme(std::string_view name);
+  void ComboBoxQualityChange(int index);
+  const ColourScheme& scheme() const { return scheme_; }
+  ui::TGradientQuality quality() const { return quality_; }
+
+ private:
+  std::array<SchemedWindow*, 4> windows_{};
+  ColourScheme scheme_ = colour_scheme(kDefaultSchemeName);
+  ui::TGradientQuality quality_ = ui::TGradientQuality::bqLow;
+};
 
 }  // namespace vantrel::app

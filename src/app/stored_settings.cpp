@@ -3,14 +3,17 @@
 namespace vantrel::app {
 
 StoredSettings::StoredSettings(settings::ProfileStorage& storage, std::string path, ScreenSize screen)
-    : storage_(storage), path_(std::move(path)), screen_(screen), model_(default_settings(screen.height)) {
-  apply();
+    : storage_(storage), path_(std::move(path)), screen_(screen) {
+  take_loaded(default_settings(screen.height));
 }
 
 void StoredSettings::load() {
-  model_ = read_settings(settings::load_document(storage_, path_, is_whole_settings_file).document,
-                         screen_.height);
-  apply();
+  take_loaded(read_settings(settings::load_document(storage_, path_, is_whole_settings_file).document,
+                            screen_.height));
+}
+
+void StoredSettings::reset_to_defaults() {
+  take_loaded(default_settings(screen_.height));
 }
 
 std::optional<std::string> StoredSettings::save() {
@@ -20,22 +23,32 @@ std::optional<std::string> StoredSettings::save() {
 }
 
 void StoredSettings::change(const SettingsModel& model) {
+  const SettingsModel previous = model_;
   model_ = model;
-  apply();
+  check_as_typed();
+  apply_values();
+  if (effects_) run_settings_effects(&previous, model_, *effects_, autorun_failure_told_);
+  if (on_model_changed) on_model_changed();
 }
 
 void StoredSettings::reapply_positions() {
-  for (auto [field, text] :
-       {std::pair{EditField::progress_x, &model_.progress_x},
-        std::pair{EditField::progress_y, &model_.progress_y},
-        std::pair{EditField::progress_height, &model_.progress_height},
-        std::pair{EditField::osd_x, &model_.osd_x}, std::pair{EditField::osd_y, &model_.osd_y}}) {
-    *text = field_changed(field, *text, screen_).text;
-  }
-  apply();
+  check_as_typed();
+  apply_values();
+  if (on_model_changed) on_model_changed();
 }
 
-void StoredSettings::apply() {
+void StoredSettings::check_as_typed() {
+  for (auto [field, text] :
+       {std::pair{EditField::progress_height, &model_.progress_height},
+        std::pair{EditField::progress_x, &model_.progress_x},
+        std::pair{EditField::progress_y, &model_.progress_y}, std::pair{EditField::osd_x, &model_.osd_x},
+        std::pair{EditField::osd_y, &model_.osd_y}}) {
+    *text = field_changed(field, *text, screen_).text;
+  }
+}
+
+void StoredSettings::take_loaded(SettingsModel model) {
+  model_ = std::move(model);
   // The bar's fields are checked as typing and as leaving the field would;
   // the text's only as typing would.
   for (auto [field, text] : {std::pair{EditField::progress_height, &model_.progress_height},
@@ -45,7 +58,12 @@ void StoredSettings::apply() {
   }
   model_.osd_x = field_changed(EditField::osd_x, model_.osd_x, screen_).text;
   model_.osd_y = field_changed(EditField::osd_y, model_.osd_y, screen_).text;
+  apply_values();
+  if (effects_) run_settings_effects(nullptr, model_, *effects_, autorun_failure_told_);
+  if (on_model_changed) on_model_changed();
+}
 
+void StoredSettings::apply_values() {
   display_.text_x = model_.osd_x;
   display_.text_y = model_.osd_y;
   display_.text_font = {model_.osd_font.name, model_.osd_font.points, model_.osd_font.colour};

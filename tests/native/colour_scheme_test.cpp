@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace vantrel::app {
@@ -62,6 +63,68 @@ TEST(ColourScheme, TitleBarAndActionButtonColours) {
   apply_action_button_colours(button, blue);
   EXPECT_EQ(button.get(ui::GradientColour::ClickedFrom), base::rgb(214, 207, 198)) << "as designed";
   EXPECT_EQ(button.get(ui::GradientColour::ClickedTo), blue.dark);
+}
+
+// Writes down the scheme's dark colour and the quality each window gets.
+class RecordingWindow : public SchemedWindow {
+ public:
+  RecordingWindow(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
+  void apply_colour_scheme(const ColourScheme& scheme) override {
+    log_.push_back(name_ + " " + std::to_string(scheme.dark) + "/" + std::to_string(scheme.list));
+  }
+  void apply_quality(ui::TGradientQuality quality) override {
+    log_.push_back(name_ + " q" + std::to_string(static_cast<int>(quality)));
+  }
+
+ private:
+  std::string name_;
+  std::vector<std::string>& log_;
+};
+
+TEST(WindowLooks, ASchemeReachesEveryWindowInOrder) {
+  std::vector<std::string> log;
+  RecordingWindow about("about", log), main("main", log), options("options", log);
+  WindowLooks looks;
+  // Attached in another order than they are served; the splash is missing.
+  looks.attach(SchemedWindowRole::options, &options);
+  looks.attach(SchemedWindowRole::main, &main);
+  looks.attach(SchemedWindowRole::about, &about);
+  log.clear();
+  looks.ApplyColorScheme("Red");
+  const std::string red = std::to_string(colour(50, 0, 0)) + "/" + std::to_string(colour(255, 235, 240));
+  EXPECT_EQ(log, (std::vector<std::string>{"about " + red, "main " + red, "options " + red}));
+
+  log.clear();
+  looks.ApplyColorScheme("");  // a stored index past the list
+  const std::string fallback =
+      std::to_string(colour(0, 0, 128)) + "/" + std::to_string(colour(235, 245, 255));
+  EXPECT_EQ(log.front(), "about " + fallback);
+
+  looks.detach(SchemedWindowRole::about);
+  log.clear();
+  looks.ApplyColorScheme("Blue");
+  EXPECT_EQ(log.size(), 2u);
+}
+
+TEST(WindowLooks, QualityByIndexAndAWindowAttachedLaterStartsWithTheLookInForce) {
+  std::vector<std::string> log;
+  RecordingWindow main("main", log);
+  WindowLooks looks;
+  looks.attach(SchemedWindowRole::main, &main);
+  const std::pair<int, int> cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 1}, {-1, 1}};
+  for (const auto& [index, quality] : cases) {
+    log.clear();
+    looks.ComboBoxQualityChange(index);
+    EXPECT_EQ(log, (std::vector<std::string>{"main q" + std::to_string(quality)})) << index;
+  }
+  looks.ComboBoxQualityChange(2);
+  looks.ApplyColorScheme("Green");
+  log.clear();
+  RecordingWindow splash("splash", log);
+  looks.attach(SchemedWindowRole::splash, &splash);
+  EXPECT_EQ(log, (std::vector<std::string>{"splash " + std::to_string(colour(0, 128, 0)) + "/" +
+                                               std::to_string(colour(235, 255, 240)),
+                                           "splash q2"}));
 }
 
 }  // namespace

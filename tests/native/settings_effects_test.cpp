@@ -1,0 +1,176 @@
+#include "app/settings_effects.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/colour_scheme.h"
+#include "app/stored_settings.h"
+#include "memory_storage.h"
+
+namespace vantrel::app {
+namespace {
+
+// Writes down every effect in the order it comes.
+class RecordingEffects : public SettingsEffects {
+ public:
+  std::vector<std::string> log;
+  std::optional<std::string> autorun_failure;
+
+  void set_window_layers(const WindowLayers& l) override {
+    log.push_back("layers " + std::to_string(l.colour_key) + std::to_string(l.blending) + " " +
+                  std::to_string(l.opacity));
+  }
+  void set_properties_panel(bool shown) override { log.push_back("panel " + std::to_string(shown)); }
+  void set_list_look(bool check_boxes, bool grid_lines) override {
+    log.push_back("list " + std::to_string(check_boxes) + std::to_string(grid_lines));
+  }
+  void set_tray(const TrayLook& t) override {
+    log.push_back("tray " + std::to_string(t.visible) + std::to_string(t.animate) +
+                  std::to_string(t.minimize_to_tray));
+  }
+  std::optional<std::string> set_autorun(bool on) override {
+    log.push_back("autorun " + std::to_string(on));
+    return on ? autorun_failure : std::nullopt;
+  }
+  void tell_autorun_failure(const std::string& reason) override { log.push_back("told " + reason); }
+  void ComboBoxColorSchemeChange(std::string_view name) override {
+    log.push_back("scheme '" + std::string(name) + "'");
+  }
+  void ComboBoxQualityChange(int quality) override { log.push_back("quality " + std::to_string(quality)); }
+};
+
+constexpr ScreenSize kScreen{1024, 768};
+
+TEST(SettingsEffects, ALoadRunsEveryStepInTheFilesOrder) {
+  testing::MemoryStorage storage;
+  storage.files["S.ini"] =
+      "[MainWindow]\r\nMinimizeToTray=1\r\nTransparent=1\r\nAlpha=4\r\nProperties=0\r\n"
+      "[List]\r\nCheckBoxes=0\r\nGridLines=1\r\n[Tray]\r\nAnimate=0\r\n"
+      "[General]\r\nAutorun=0\r\nColor=5\r\nQuality=2\r\n";
+  StoredSettings settings(storage, "S.ini", kScreen);
+  RecordingEffects effects;
+  settings.set_effects(&effects);
+  settings.load();
+  EXPECT_EQ(effects.log, (std::vector<std::string>{"layers 11 102", "panel 0", "list 01", "tray 101",
+                                                   "autorun 0", "scheme 'Red'", "quality 2"}));
+
+  // Loading the same values again runs every step again, as the loader
+  // always did: the autorun entry is rewritten at each start.
+  effects.log.clear();
+  settings.load();
+  EXPECT_EQ(effects.log.size(), 7u);
+}
+
+TEST(SettingsEffects, AUserChangeRunsOnlyTheStepsItTouches) {
+  testing::MemoryStorage storage;
+  StoredSettings settings(storage, "S.ini", kScreen);
+  RecordingEffects effects;
+  settings.set_effects(&effects);
+  settings.load();
+  const struct {
+    void (*change)(SettingsModel&);
+    std::vector<std::string> expected;
+  } cases[] = {
+      {[](SettingsModel& m) { m.alpha = 5; }, {"layers 01 127"}},
+      {[](SettingsModel& m) { m.transparent = true; }, {"layers 10 255"}},
+      {[](SettingsModel& m) { m.properties = false; }, {"panel 0"}},
+      {[](SettingsModel& m) { m.grid_lines = true; }, {"list 11"}},
+      {[](SettingsModel& m) { m.minimize_to_tray = true; }, {"tray 111"}},
+      {[](SettingsModel& m) { m.tray_visible = false; }, {"tray 010"}},
+      {[](SettingsModel& m) { m.autorun = false; }, {"autorun 0"}},
+      {[](SettingsModel& m) { m.colour_scheme = 9; }, {"scheme ''"}},
+      {[](SettingsModel& m) { m.quality = 1; }, {"quality 1"}},
+      {[](SettingsModel& m) { m.step = 0; }, {}},
+      {[](SettingsModel& m) { m.osd_x = "7"; }, {}},
+  };
+  for (const auto& c : cases) {
+    SettingsModel model = default_settings(768);
+    c.change(model);
+    settings.change(default_settings(768));
+    effects.log.clear();
+    settings.change(model);
+    EXPECT_EQ(effects.log, c.expected);
+  }
+}
+
+TEST(SettingsEffects, AFailedAutorunUnchecksTheBoxRemovesTheEntryAndIsToldOnce) {
+  testing::MemoryStorage storage;
+  StoredSettings settings(storage, "S.ini", kScreen);
+  RecordingEffects effects;
+  effects.autorun_failure = "Access is denied.";
+  settings.set_effects(&effects);
+  int shown = 0;
+  settings.on_model_changed = [&] { ++shown; };
+  settings.load();
+  EXPECT_FALSE(settings.model().autorun) << "the box unchecks itself";
+  EXPECT_EQ(shown, 1) << "the Options window hears of it";
+  EXPECT_EQ(std::vector<std::string>(effects.log.begin() + 4, effects.log.begin() + 7),
+            (std::vector<std::string>{"autorun 1", "autorun 0", "told Access is denied."}));
+
+  effects.log.clear();
+  SettingsModel model = settings.model();
+  model.autorun = true;
+  settings.change(model);
+  EXPECT_EQ(effects.log, (std::vector<std::string>{"autorun 1", "autorun 0"})) << "told once per run";
+  EXPECT_FALSE(settings.model().autorun);
+
+  ASSERT_EQ(settings.save(), std::nullopt);
+  EXPECT_NE(storage.files["S.ini"].find("Autorun=0\r\n"), std::string::npos);
+}
+
+TEST(SettingsEffects, DefaultAppliesEveryDefaultAndLeavesTheFile) {
+  testing::MemoryStorage storage;
+  storage.files["S.ini"] = "[MainWindow]\r\nAlpha=3\r\n[General]\r\nColor=1\r\n[OSD]\r\nVisibleTime=7\r\n";
+  const std::string before = storage.files["S.ini"];
+  StoredSettings settings(storage, "S.ini", kScreen);
+  RecordingEffects effects;
+  settings.set_effects(&effects);
+  settings.load();
+  ASSERT_EQ(settings.display().visible_ms, 8000);
+  effects.log.clear();
+  settings.reset_to_defaults();
+  EXPECT_EQ(settings.model(), default_settings(768));
+  EXPECT_EQ(settings.display().visible_ms, 2000);
+  EXPECT_EQ(effects.log, (std::vector<std::string>{"layers 00 255", "panel 1", "list 10", "tray 110",
+                                                   "autorun 1", "scheme 'Blue'", "quality 0"}));
+  EXPECT_EQ(storage.files["S.ini"], before);
+}
+
+TEST(SettingsEffects, TypingRuleHoldsForAChangeTheLeavingRuleDoesNot) {
+  testing::MemoryStorage storage;
+  StoredSettings settings(storage, "S.ini", kScreen);
+  SettingsModel model = settings.model();
+  model.progress_height = "5";  // on the way to "50": left as typed
+  model.progress_x = "999";     // over 1024 / 2 - 50
+  model.osd_y = "x";            // no number: the typing reset
+  settings.change(model);
+  EXPECT_EQ(settings.model().progress_height, "5");
+  EXPECT_EQ(settings.model().progress_x, "462");
+  EXPECT_EQ(settings.model().osd_y, "668");
+  EXPECT_EQ(settings.display().bar_height, "5");
+}
+
+TEST(SettingsEffects, UnstoredChoicesReachTheDisplayAndTheVolumeFunctions) {
+  testing::MemoryStorage storage;
+  storage.files["S.ini"] = "[Sound]\r\nVolume=2\r\n";
+  StoredSettings settings(storage, "S.ini", kScreen);
+  settings.load();
+  settings.set_volume_for(1);
+  settings.set_show_osd(false);
+  EXPECT_EQ(settings.selected_line().destination, 1);
+  EXPECT_EQ(settings.selected_line().source, 1);
+  EXPECT_FALSE(settings.display().osd_enabled);
+  settings.load();
+  EXPECT_EQ(settings.selected_line().destination, 1) << "a load leaves what is never stored";
+}
+
+TEST(SettingsEffects, SchemeListTextForAStoredIndex) {
+  const std::pair<int, std::string_view> cases[] = {{0, "_System (beta)"}, {2, "Blue"}, {5, "Red"},
+                                                    {7, "Yellow"},         {8, ""},     {-1, ""}};
+  for (const auto& [index, name] : cases) EXPECT_EQ(colour_scheme_name(index), name) << index;
+}
+
+}  // namespace
+}  // namespace vantrel::app
