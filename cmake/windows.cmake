@@ -74,7 +74,9 @@ add_executable(hold_hotkey tests/windows/hold_hotkey.cpp)
 add_executable(list_rows tests/windows/list_rows.cpp)
 # Kills the program at many moments of a save and checks nothing is lost.
 add_executable(kill_during_save tests/windows/kill_during_save.cpp)
-foreach(helper record_run hold_hotkey white_window list_rows kill_during_save)
+# Removes the tray icon and announces a new taskbar, as a restarting shell does.
+add_executable(tray_helper tests/windows/tray_helper.cpp)
+foreach(helper record_run hold_hotkey white_window list_rows kill_during_save tray_helper)
   target_compile_options(${helper} PRIVATE ${VANTREL_WARNINGS})
   target_link_options(${helper} PRIVATE ${VANTREL_STATIC_RUNTIME})
 endforeach()
