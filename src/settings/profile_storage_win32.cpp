@@ -22,15 +22,45 @@ std::string failure(const std::string& what) {
   return what + ": " + win32::error_text(GetLastError());
 }
 
+// Antivirus scanners, indexers and backup tools open files for a moment
+// without sharing them: a file found locked is tried again a few times over
+// about a second before the failure is told.
+constexpr int kLockTries = 10;
+constexpr DWORD kLockWaitMs = 100;
+
+bool locked(DWORD error, bool access_denied_counts) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+         (access_denied_counts && error == ERROR_ACCESS_DENIED);
+}
+
+template <typename Attempt>
+bool retry_while_locked(Attempt attempt, bool access_denied_counts) {
+  for (int tries = 1;; ++tries) {
+    if (attempt()) return true;
+    const DWORD error = GetLastError();
+    if (tries == kLockTries || !locked(error, access_denied_counts)) {
+      SetLastError(error);
+      return false;
+    }
+    Sleep(kLockWaitMs);
+  }
+}
+
 }  // namespace
 
 Win32ProfileStorage::Win32ProfileStorage(StageHook hook, std::size_t chunk_size)
     : hook_(std::move(hook)), chunk_size_(std::max<std::size_t>(1, chunk_size)) {}
 
 FileRead Win32ProfileStorage::read(const std::string& path) {
-  const win32::UniqueHandle file = win32::make_file_handle(CreateFileW(
-      native_path(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  win32::UniqueHandle file;
+  retry_while_locked(
+      [&] {
+        file = win32::make_file_handle(CreateFileW(native_path(path).c_str(), GENERIC_READ,
+                                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return static_cast<bool>(file);
+      },
+      false);
   if (!file) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
@@ -103,7 +133,14 @@ std::optional<std::string> Win32ProfileStorage::replace(const std::string& path,
   }
   if (!proceed(ReplaceStage::before_swap)) return kStopped;
   // One rename that replaces the target: there is no moment without a file.
-  if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  // A target held open without sharing refuses the rename (access denied
+  // on Windows, a sharing violation elsewhere) until it is let go.
+  if (!retry_while_locked(
+          [&] {
+            return MoveFileExW(temp.c_str(), target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+          },
+          exists)) {
     const std::string error = failure("Cannot replace the file");
     DeleteFileW(temp.c_str());
     return error;
