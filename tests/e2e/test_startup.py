@@ -193,7 +193,15 @@ class Closing(VantrelTest):
         # Uncheck the first row's box.
         xdotool("mousemove", x + 13, y + 71, "click", "1")
         time.sleep(0.5)
-        subprocess.run([WINE, "wineboot", "--end-session"], check=True, capture_output=True)
+        # No pipes: a Wine service this starts would inherit them and keep
+        # them open long after wineboot itself has ended.
+        subprocess.run(
+            [WINE, "wineboot", "--end-session"],
+            check=True,
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+            timeout=60,
+        )
         self.assertTrue(wait_until(lambda: os.path.exists(self.app.file("Hotkeys.ini")), timeout=10))
         values = read_ini(self.app.file("Hotkeys.ini"))
         self.assertEqual((values["Checked0"], values["Checked1"]), ("0", "1"))
