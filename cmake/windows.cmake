@@ -14,6 +14,7 @@ add_library(vantrel_win32 STATIC
   src/app/autorun_win32.cpp
   src/app/options_controls.cpp
   src/app/options_dialogs_win32.cpp
+  src/app/options_font_buttons_win32.cpp
   src/app/options_window_win32.cpp
   src/app/single_instance_win32.cpp
   src/app/title_strip_win32.cpp
@@ -91,6 +92,11 @@ add_executable(vantrel_bench bench/hotkeys_file_bench.cpp)
 target_compile_options(vantrel_bench PRIVATE ${VANTREL_WARNINGS})
 target_link_options(vantrel_bench PRIVATE ${VANTREL_STATIC_RUNTIME})
 target_link_libraries(vantrel_bench PRIVATE vantrel_win32)
+
+add_executable(settings_file_bench bench/settings_file_bench.cpp)
+target_compile_options(settings_file_bench PRIVATE ${VANTREL_WARNINGS})
+target_link_options(settings_file_bench PRIVATE ${VANTREL_STATIC_RUNTIME})
+target_link_libraries(settings_file_bench PRIVATE vantrel_win32)
 
 add_executable(bare_window WIN32 bench/bare_window.cpp)
 target_compile_options(bare_window PRIVATE ${VANTREL_WARNINGS})

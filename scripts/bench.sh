@@ -12,6 +12,9 @@ win=$build/windows
 echo "== Hotkeys file (times are medians; pv = per-value profile calls)"
 wine "$win/vantrel_bench.exe"
 
+echo "== Settings.ini: the settings model against per-value profile calls"
+wine "$win/settings_file_bench.exe" | cat
+
 echo "== On-screen display paints"
 wine "$win/osd_bench.exe" | cat
 

@@ -34,6 +34,7 @@ class StoredSettings : public settings::SettingsStore {
   bool minimize_to_tray() const override { return model_.minimize_to_tray; }
 
   const SettingsModel& model() const { return model_; }
+  const std::string& path() const { return path_; }
   // Where the settings act beyond the display and the volume functions; set
   // once the windows exist. Every later load or change runs its steps.
   void set_effects(SettingsEffects* effects) { effects_ = effects; }

@@ -24,6 +24,17 @@ class SoundSystem : public VolumeControl {
   Levels read() override { return functions().read(); }
   bool toggle_mute() override { return functions().toggle_mute(); }
 
+  // The one mixer and its driver, shared with the Options window's "Sound"
+  // page; opened on first use.
+  TAudioMixer& mixer() {
+    prepare();
+    return *mixer_;
+  }
+  MixerDriver& driver() {
+    prepare();
+    return *driver_;
+  }
+
  private:
   VolumeFunctions& functions();
 

@@ -1,0 +1,178 @@
+// The Options window against the real controls and common dialogs: its
+// fields apply their typing and leaving rules to the settings, the slider
+// sets the opacity's label, a change made elsewhere shows in the controls,
+// and the colour and font dialogs open and a confirmed choice is applied.
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "app/options_window_win32.h"
+#include "app/stored_settings.h"
+#include "memory_storage.h"
+
+namespace vantrel::app {
+namespace {
+
+std::wstring text_of(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+struct Options {
+  testing::MemoryStorage storage;
+  StoredSettings settings{storage, "S.ini", ScreenSize{1024, 768}};
+  TFormOptions window{GetModuleHandleW(nullptr), settings};
+
+  Options() { window.show(); }
+  HWND control(int id) const { return window.control(id); }
+};
+
+// Waits on another thread for a dialog that the window opens, works it,
+// and confirms it; the window's own thread runs the dialog meanwhile.
+class DialogDriver {
+ public:
+  DialogDriver(HWND owner, std::function<void(HWND dialog)> work)
+      : thread_([this, owner, work = std::move(work)] {
+          for (int tries = 0; tries < 500 && !done_; ++tries) {
+            HWND dialog = nullptr;
+            while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr))) {
+              if (GetWindow(dialog, GW_OWNER) == owner && IsWindowVisible(dialog)) break;
+            }
+            if (dialog) {
+              work(dialog);
+              found_ = true;
+              return;
+            }
+            Sleep(20);
+          }
+        }) {}
+  ~DialogDriver() {
+    done_ = true;
+    thread_.join();
+  }
+  bool found() const { return found_; }
+
+ private:
+  std::atomic<bool> done_{false};
+  std::atomic<bool> found_{false};
+  std::thread thread_;
+};
+
+TEST(OptionsWindow, NumericFieldsApplyTheirRulesToTheSettings) {
+  Options options;
+  const HWND height = options.control(kEditProgressHeight);
+  SetWindowTextW(height, L"150");
+  EXPECT_EQ(text_of(height), L"100") << "above the limit while typing";
+  EXPECT_EQ(options.settings.model().progress_height, "100");
+  SetWindowTextW(height, L"x");
+  EXPECT_EQ(text_of(height), L"20") << "no number: the reset";
+  SetWindowTextW(height, L"5");
+  EXPECT_EQ(options.settings.display().bar_height, "5") << "left as typed while typing";
+  SetFocus(height);
+  SetFocus(options.control(kEditProgressX));
+  EXPECT_EQ(text_of(height), L"10") << "raised to the lower limit on leaving";
+  EXPECT_EQ(options.settings.model().progress_height, "10");
+
+  const HWND x = options.control(kEditProgressX);
+  SetWindowTextW(x, L"007");
+  SetFocus(options.control(kEditProgressY));
+  EXPECT_EQ(text_of(x), L"7");
+  EXPECT_EQ(options.settings.display().bar_x, "7");
+}
+
+TEST(OptionsWindow, SliderCheckBoxesAndListsChangeTheSettings) {
+  Options options;
+  const HWND alpha = options.control(kTrackBarMainAlpha);
+  SendMessageW(alpha, TBM_SETPOS, TRUE, 4);
+  SendMessageW(options.window.handle(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
+               reinterpret_cast<LPARAM>(alpha));
+  EXPECT_EQ(text_of(options.control(kLabel1)), L"40%");
+  EXPECT_EQ(options.settings.model().alpha, 4);
+
+  SendMessageW(options.control(kCheckBoxAutorun), BM_CLICK, 0, 0);
+  EXPECT_FALSE(options.settings.model().autorun);
+
+  const HWND time = options.control(kComboBoxVisibleTime);
+  SendMessageW(time, CB_SETCURSEL, 7, 0);
+  SendMessageW(options.window.handle(), WM_COMMAND, MAKEWPARAM(kComboBoxVisibleTime, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(time));
+  EXPECT_EQ(options.settings.display().visible_ms, 8000);
+}
+
+TEST(OptionsWindow, SettingsChangedElsewhereShowInTheControls) {
+  Options options;
+  options.storage.files["S.ini"] = "[General]\r\nColor=5\r\nLogo=0\r\n[MainWindow]\r\nAlpha=3\r\n";
+  options.settings.load();
+  EXPECT_EQ(SendMessageW(options.control(kComboBoxColorScheme), CB_GETCURSEL, 0, 0), 5);
+  EXPECT_EQ(SendMessageW(options.control(kCheckBoxLogo), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageW(options.control(kTrackBarMainAlpha), TBM_GETPOS, 0, 0), 3);
+  EXPECT_EQ(text_of(options.control(kLabel1)), L"30%");
+
+  options.settings.reset_to_defaults();
+  EXPECT_EQ(SendMessageW(options.control(kComboBoxColorScheme), CB_GETCURSEL, 0, 0), 2);
+  EXPECT_EQ(text_of(options.control(kLabel1)), L"Disabled");
+}
+
+TEST(OptionsWindow, ColourDialogOpensAndTheConfirmedColourIsApplied) {
+  Options options;
+  options.window.show_page(1);
+  const UINT set_rgb = RegisterWindowMessageW(SETRGBSTRINGW);
+  DialogDriver driver(options.window.handle(), [set_rgb](HWND dialog) {
+    SendMessageW(dialog, set_rgb, 0, RGB(1, 2, 3));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  SendMessageW(options.control(kButtonBorderColor), BM_CLICK, 0, 0);
+  ASSERT_TRUE(driver.found()) << "the colour dialog opened";
+  EXPECT_EQ(options.settings.model().border_colour, base::rgb(1, 2, 3));
+  EXPECT_EQ(options.settings.display().border_colour, base::rgb(1, 2, 3));
+  ASSERT_EQ(options.settings.save(), std::nullopt);
+  EXPECT_NE(options.storage.files["S.ini"].find("BorderColor=$00030201\r\n"), std::string::npos);
+}
+
+TEST(OptionsWindow, FontDialogOpensAndTheConfirmedFontIsApplied) {
+  Options options;
+  options.window.show_page(3);
+  std::wstring chosen_face;
+  DialogDriver driver(options.window.handle(), [&chosen_face](HWND dialog) {
+    // Another face than the one it opened on, 24 points, red.
+    const HWND faces = GetDlgItem(dialog, cmb1);
+    const LRESULT current = SendMessageW(faces, CB_GETCURSEL, 0, 0);
+    const LRESULT other = current == 0 ? 1 : 0;
+    SendMessageW(faces, CB_SETCURSEL, static_cast<WPARAM>(other), 0);
+    wchar_t face[LF_FACESIZE] = {};
+    SendMessageW(faces, CB_GETLBTEXT, static_cast<WPARAM>(other), reinterpret_cast<LPARAM>(face));
+    chosen_face = face;
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(faces));
+    SetDlgItemTextW(dialog, cmb3, L"24");
+    const HWND colours = GetDlgItem(dialog, cmb4);
+    const LRESULT count = SendMessageW(colours, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      if (static_cast<COLORREF>(SendMessageW(colours, CB_GETITEMDATA, static_cast<WPARAM>(i), 0)) ==
+          RGB(255, 0, 0)) {
+        SendMessageW(colours, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb4, CBN_SELCHANGE), reinterpret_cast<LPARAM>(colours));
+      }
+    }
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  SendMessageW(options.control(kButtonOSDFont), BM_CLICK, 0, 0);
+  ASSERT_TRUE(driver.found()) << "the font dialog opened";
+  ASSERT_FALSE(chosen_face.empty());
+  const FontSetting& font = options.settings.model().osd_font;
+  EXPECT_EQ(font.name, std::string(chosen_face.begin(), chosen_face.end()));
+  EXPECT_EQ(font.points, 24);
+  EXPECT_EQ(font.colour, base::rgb(255, 0, 0));
+  EXPECT_EQ(options.settings.display().text_font.face, font.name);
+}
+
+}  // namespace
+}  // namespace vantrel::app
