@@ -7,7 +7,7 @@ packages=(
   cmake make g++ googletest libgtest-dev python3
   mingw-w64 g++-mingw-w64-x86-64-posix
   wine wine64
-  xvfb xdotool x11-utils imagemagick
+  xvfb xdotool x11-utils imagemagick xcompmgr
   pulseaudio pulseaudio-utils
 )
 missing=()

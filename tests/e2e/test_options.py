@@ -1,0 +1,180 @@
+"""The Options window: opened from the main window's context menu, a new
+colour scheme recolouring the main window at once, and the main window's
+opacity and height following the stored settings."""
+
+import os
+import shutil
+import signal
+import subprocess
+import time
+
+from harness import WINE, Screenshot, VantrelTest, geometry, visible_windows, wait_until, xdotool
+
+OPTIONS_SIZE = (492, 273)
+# Inside the Options window: the "General" tab and its "Color scheme" list.
+GENERAL_TAB = (439, 36)
+SCHEME_LIST = (174, 120)
+SCHEME_ORDER = ["_System (beta)", "Black", "Blue", "Green", "Purple", "Red", "Silver", "Yellow"]
+
+# Dark, light, list and window colours, written out as the schemes give them.
+SCHEMES = {
+    "Blue": {"dark": (0, 0, 128), "light": (166, 202, 240), "list": (230, 250, 255), "window": (220, 240, 255)},
+    "Red": {"dark": (50, 0, 0), "light": (220, 70, 70), "list": (255, 235, 240), "window": (245, 210, 220)},
+}
+
+# Points of the main window, from its top-left corner: the title strip's
+# gradient at its top (the dark colour) and at its bottom (the light one), a
+# bare spot of the window right of the menu buttons, and the hotkey list's
+# area.
+TITLE_START = (60, 2)
+TITLE_END = (60, 23)
+BARE_SPOT = (480, 34)
+LIST_AREA = (4, 47, 520, 225)  # left, top, right, bottom
+
+
+def near(colour, expected, tolerance=3):
+    return all(abs(a - b) <= tolerance for a, b in zip(colour, expected))
+
+
+class Scheme(VantrelTest):
+    def setUp(self):
+        super().setUp()
+        self.app.start()
+        self.main = self.app.main_window()
+        self.assertIsNotNone(self.main)
+        self.origin = geometry(self.main)[:2]
+
+    def open_options(self):
+        """Options from the context menu: the item above "What's new"."""
+        x, y = self.origin
+        before = set(visible_windows(".*"))
+        xdotool("mousemove", x + 270, y + 320)
+        time.sleep(0.4)
+        xdotool("click", "3")
+        menu = wait_until(lambda: [w for w in visible_windows(".*") if w not in before], timeout=5)
+        self.assertTrue(menu, "no context menu appeared")
+        mx, my, _, _ = geometry(menu[0])
+        # About, Options, What's new: the second item, its rows about 17 high.
+        xdotool("mousemove", mx + 30, my + 4 + 17 + 8)
+        time.sleep(0.4)
+        xdotool("click", "1")
+
+        def options():
+            for window in visible_windows("^Options$"):
+                if geometry(window)[2:] == OPTIONS_SIZE:
+                    return window
+            return None
+
+        window = wait_until(options, timeout=10)
+        self.assertIsNotNone(window, "the Options window did not show")
+        return window
+
+    def move_options_below(self, window):
+        """Drags the Options window by its title strip to the screen's
+        bottom left, clear of the main window's title strip and list."""
+        x, y, _, _ = geometry(window)
+        xdotool("mousemove", x + 100, y + 10)
+        time.sleep(0.3)
+        xdotool("mousedown", "1")
+        for step in range(1, 11):
+            xdotool("mousemove", x + 100 - (x * step) // 10, y + 10 + ((768 - 273 - y) * step) // 10)
+            time.sleep(0.05)
+        xdotool("mouseup", "1")
+        moved = wait_until(lambda: geometry(window)[:2] == (0, 768 - 273), timeout=5)
+        self.assertTrue(moved, "the title strip drags the Options window: %r" % (geometry(window),))
+        return 0, 768 - 273
+
+    def choose_scheme(self, options_origin, current, wanted):
+        ox, oy = options_origin
+        xdotool("mousemove", ox + GENERAL_TAB[0], oy + GENERAL_TAB[1], "click", "1")
+        time.sleep(0.5)
+        xdotool("mousemove", ox + SCHEME_LIST[0], oy + SCHEME_LIST[1], "click", "1")
+        time.sleep(0.5)
+        steps = SCHEME_ORDER.index(wanted) - SCHEME_ORDER.index(current)
+        for _ in range(abs(steps)):
+            xdotool("key", "Down" if steps > 0 else "Up")
+        xdotool("key", "Return")
+
+    def main_colours(self):
+        shot = Screenshot()
+        x, y = self.origin
+        left, top, right, bottom = LIST_AREA
+        area = [shot.pixel(x + px, y + py) for py in range(top, bottom, 3) for px in range(left, right, 3)]
+        return {
+            "title start": shot.pixel(x + TITLE_START[0], y + TITLE_START[1]),
+            "title end": shot.pixel(x + TITLE_END[0], y + TITLE_END[1]),
+            "window": shot.pixel(x + BARE_SPOT[0], y + BARE_SPOT[1]),
+            "list": area,
+        }
+
+    def assert_scheme(self, name):
+        scheme = SCHEMES[name]
+
+        def shows():
+            colours = self.main_colours()
+            list_share = sum(1 for c in colours["list"] if c == scheme["list"]) / len(colours["list"])
+            return (
+                near(colours["title start"], scheme["dark"])
+                and near(colours["title end"], scheme["light"])
+                and colours["window"] == scheme["window"]
+                and list_share > 0.5,
+                colours["title start"],
+                colours["title end"],
+                colours["window"],
+                list_share,
+            )
+
+        result = wait_until(lambda: shows()[0], timeout=5)
+        self.assertTrue(result, "%s: title %r..%r, window %r, list share %.2f" % ((name,) + shows()[1:]))
+
+    def test_red_recolours_the_main_window_at_once_and_blue_restores_it(self):
+        self.assert_scheme("Blue")
+        options = self.open_options()
+        options_origin = self.move_options_below(options)
+        self.choose_scheme(options_origin, "Blue", "Red")
+        self.assert_scheme("Red")
+        self.choose_scheme(options_origin, "Red", "Blue")
+        self.assert_scheme("Blue")
+
+
+class StoredLook(VantrelTest):
+    def window_of_width(self, width):
+        def find():
+            for window in visible_windows("^Vantrel$"):
+                if geometry(window)[2] == width:
+                    return window
+            return None
+
+        return wait_until(find, timeout=15)
+
+    def test_alpha_4_makes_the_main_window_40_percent_opaque(self):
+        # Without a compositing manager X draws every window opaque.
+        compositor = subprocess.Popen(["xcompmgr"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(compositor.wait)
+        self.addCleanup(compositor.send_signal, signal.SIGTERM)
+        self.app.add_helper("white_window.exe")
+        white = subprocess.Popen(
+            [WINE, self.app.file("white_window.exe")], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL
+        )
+        self.addCleanup(white.wait)
+        self.addCleanup(white.kill)
+        self.assertTrue(wait_until(lambda: visible_windows("^White$"), timeout=20))
+        self.app.write("Settings.ini", "[MainWindow]\r\nAlpha=4\r\n")
+        self.app.start()
+        main = self.window_of_width(542)
+        self.assertIsNotNone(main)
+        x, y, _, _ = geometry(main)
+        xdotool("mousemove", 1000, 750)
+        # Blue's window colour at 40 % over white: 0.4 * c + 0.6 * 255.
+        expected = tuple(int(0.4 * c + 0.6 * 255) for c in SCHEMES["Blue"]["window"])
+        seen = wait_until(
+            lambda: near(Screenshot().pixel(x + BARE_SPOT[0], y + BARE_SPOT[1]), expected, 2), timeout=5
+        )
+        self.assertTrue(seen, "%r, not %r" % (Screenshot().pixel(x + BARE_SPOT[0], y + BARE_SPOT[1]), expected))
+
+    def test_properties_0_starts_the_window_275_high(self):
+        self.app.write("Settings.ini", "[MainWindow]\r\nProperties=0\r\n")
+        self.app.start()
+        main = self.window_of_width(542)
+        self.assertIsNotNone(main)
+        self.assertEqual(geometry(main)[3], 275)
