@@ -3,6 +3,7 @@
 // sets the opacity's label, a change made elsewhere shows in the controls,
 // and the colour and font dialogs open and a confirmed choice is applied.
 #include <windows.h>
+#include <colordlg.h>
 #include <commctrl.h>
 #include <commdlg.h>
 #include <dlgs.h>
@@ -125,9 +126,11 @@ TEST(OptionsWindow, SettingsChangedElsewhereShowInTheControls) {
 TEST(OptionsWindow, ColourDialogOpensAndTheConfirmedColourIsApplied) {
   Options options;
   options.window.show_page(1);
-  const UINT set_rgb = RegisterWindowMessageW(SETRGBSTRINGW);
-  DialogDriver driver(options.window.handle(), [set_rgb](HWND dialog) {
-    SendMessageW(dialog, set_rgb, 0, RGB(1, 2, 3));
+  DialogDriver driver(options.window.handle(), [](HWND dialog) {
+    // The red, green and blue fields of the dialog's custom colour part.
+    SetDlgItemTextW(dialog, COLOR_RED, L"1");
+    SetDlgItemTextW(dialog, COLOR_GREEN, L"2");
+    SetDlgItemTextW(dialog, COLOR_BLUE, L"3");
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   });
   SendMessageW(options.control(kButtonBorderColor), BM_CLICK, 0, 0);
@@ -143,19 +146,27 @@ TEST(OptionsWindow, FontDialogOpensAndTheConfirmedFontIsApplied) {
   options.window.show_page(3);
   std::wstring chosen_face;
   DialogDriver driver(options.window.handle(), [&chosen_face](HWND dialog) {
-    // Another face than the one it opened on, 24 points, red.
+    // Another face than the one it opened on that comes in 24 points, and red.
     const HWND faces = GetDlgItem(dialog, cmb1);
+    const HWND sizes = GetDlgItem(dialog, cmb3);
     const LRESULT current = SendMessageW(faces, CB_GETCURSEL, 0, 0);
-    const LRESULT other = current == 0 ? 1 : 0;
-    SendMessageW(faces, CB_SETCURSEL, static_cast<WPARAM>(other), 0);
-    wchar_t face[LF_FACESIZE] = {};
-    SendMessageW(faces, CB_GETLBTEXT, static_cast<WPARAM>(other), reinterpret_cast<LPARAM>(face));
-    chosen_face = face;
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(faces));
-    SetDlgItemTextW(dialog, cmb3, L"24");
+    const LRESULT count = SendMessageW(faces, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count && chosen_face.empty(); ++i) {
+      if (i == current) continue;
+      SendMessageW(faces, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+      SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(faces));
+      const LRESULT size =
+          SendMessageW(sizes, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"24"));
+      if (size == CB_ERR) continue;
+      SendMessageW(sizes, CB_SETCURSEL, static_cast<WPARAM>(size), 0);
+      SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb3, CBN_SELCHANGE), reinterpret_cast<LPARAM>(sizes));
+      wchar_t face[LF_FACESIZE] = {};
+      SendMessageW(faces, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(face));
+      chosen_face = face;
+    }
     const HWND colours = GetDlgItem(dialog, cmb4);
-    const LRESULT count = SendMessageW(colours, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT colour_count = SendMessageW(colours, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < colour_count; ++i) {
       if (static_cast<COLORREF>(SendMessageW(colours, CB_GETITEMDATA, static_cast<WPARAM>(i), 0)) ==
           RGB(255, 0, 0)) {
         SendMessageW(colours, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
@@ -166,7 +177,7 @@ TEST(OptionsWindow, FontDialogOpensAndTheConfirmedFontIsApplied) {
   });
   SendMessageW(options.control(kButtonOSDFont), BM_CLICK, 0, 0);
   ASSERT_TRUE(driver.found()) << "the font dialog opened";
-  ASSERT_FALSE(chosen_face.empty());
+  ASSERT_FALSE(chosen_face.empty()) << "no face comes in 24 points";
   const FontSetting& font = options.settings.model().osd_font;
   EXPECT_EQ(font.name, std::string(chosen_face.begin(), chosen_face.end()));
   EXPECT_EQ(font.points, 24);
