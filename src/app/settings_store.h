@@ -27,6 +27,12 @@ class SettingsStore : public audio::VolumeSettings {
   virtual bool tray_visible() const = 0;
   virtual bool tray_animate() const = 0;
   virtual bool minimize_to_tray() const = 0;
+  // "Easy Window Move": dragging the main window by its body, not only by
+  // its title strip. On unless a store says otherwise.
+  virtual bool easy_move() const { return true; }
+  // The "Properties panel" mark, which holds the "Properties" setting: the
+  // store keeps what the menu shows, for the next save.
+  virtual void set_properties_panel(bool) {}
 };
 
 // Every setting at its default. Reads and writes no file, so a settings

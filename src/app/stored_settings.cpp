@@ -12,6 +12,12 @@ void StoredSettings::load() {
                             screen_.height));
 }
 
+void StoredSettings::set_properties_panel(bool shown) {
+  SettingsModel model = model_;
+  model.properties = shown;
+  change(model);
+}
+
 void StoredSettings::reset_to_defaults() {
   take_loaded(default_settings(screen_.height));
 }

@@ -32,6 +32,8 @@ class StoredSettings : public settings::SettingsStore {
   bool tray_visible() const override { return model_.tray_visible; }
   bool tray_animate() const override { return model_.tray_animate; }
   bool minimize_to_tray() const override { return model_.minimize_to_tray; }
+  bool easy_move() const override { return model_.easy_move; }
+  void set_properties_panel(bool shown) override;
 
   const SettingsModel& model() const { return model_; }
   const std::string& path() const { return path_; }

@@ -166,6 +166,20 @@ TEST(SettingsEffects, UnstoredChoicesReachTheDisplayAndTheVolumeFunctions) {
   EXPECT_EQ(settings.selected_line().destination, 1) << "a load leaves what is never stored";
 }
 
+TEST(SettingsEffects, ThePropertiesPanelMarkIsKeptForTheNextSave) {
+  testing::MemoryStorage storage;
+  StoredSettings settings(storage, "S.ini", kScreen);
+  RecordingEffects effects;
+  settings.set_effects(&effects);
+  settings.set_properties_panel(false);
+  EXPECT_EQ(effects.log, (std::vector<std::string>{"panel 0"}));
+  effects.log.clear();
+  settings.set_properties_panel(false);
+  EXPECT_TRUE(effects.log.empty()) << "the mark the window already shows";
+  ASSERT_EQ(settings.save(), std::nullopt);
+  EXPECT_NE(storage.files["S.ini"].find("Properties=0\r\n"), std::string::npos);
+}
+
 TEST(SettingsEffects, SchemeListTextForAStoredIndex) {
   const std::pair<int, std::string_view> cases[] = {{0, "_System (beta)"}, {2, "Blue"}, {5, "Red"},
                                                     {7, "Yellow"},         {8, ""},     {-1, ""}};

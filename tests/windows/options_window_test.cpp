@@ -123,6 +123,31 @@ TEST(OptionsWindow, SettingsChangedElsewhereShowInTheControls) {
   EXPECT_EQ(text_of(options.control(kLabel1)), L"Disabled");
 }
 
+TEST(OptionsWindow, DefaultAsksThenAppliesEveryDefaultWithoutWriting) {
+  Options options;
+  options.storage.files["S.ini"] = "[General]\r\nColor=5\r\n[OSD]\r\nVisibleTime=0\r\n";
+  options.settings.load();
+  const UINT_PTR answers[] = {IDNO, IDCANCEL, IDYES};
+  for (const UINT_PTR answer : answers) {
+    std::wstring title;
+    DialogDriver driver(options.window.handle(), [&title, answer](HWND box) {
+      wchar_t text[64] = {};
+      GetWindowTextW(box, text, 64);
+      title = text;
+      PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+    });
+    options.window.gradient_button(kButtonDefault)->click();
+    ASSERT_TRUE(driver.found()) << "the question was asked";
+    EXPECT_EQ(title, L"Default ?");
+    const bool reset = answer == IDYES;
+    EXPECT_EQ(options.settings.model().colour_scheme, reset ? 2 : 5) << answer;
+    EXPECT_EQ(options.settings.display().visible_ms, reset ? 2000 : 200) << answer;
+  }
+  EXPECT_EQ(SendMessageW(options.control(kComboBoxColorScheme), CB_GETCURSEL, 0, 0), 2);
+  EXPECT_EQ(options.storage.files["S.ini"], "[General]\r\nColor=5\r\n[OSD]\r\nVisibleTime=0\r\n")
+      << "the file waits for the next save";
+}
+
 TEST(OptionsWindow, ColourDialogOpensAndTheConfirmedColourIsApplied) {
   Options options;
   options.window.show_page(1);
