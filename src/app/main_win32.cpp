@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include "app/main_window_win32.h"
+#include "app/options_window_win32.h"
 #include "app/single_instance_win32.h"
 #include "app/stored_settings.h"
 #include "audio/sound_system_win32.h"
@@ -55,10 +56,19 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   vantrel::audio::SoundSystem volume(instance, settings);
   vantrel::app::MainWindow main_window(instance, settings, display, volume);
   if (!main_window.handle()) return 1;
-  main_window.after_startup = [&volume] { volume.prepare(); };
+  vantrel::app::TFormOptions options(instance, settings);
+  main_window.looks().attach(vantrel::app::SchemedWindowRole::options, &options);
+  settings.set_effects(&main_window.settings_effects());
+  main_window.on_options = [&options] { options.show(); };
+  main_window.after_startup = [&volume, &options] {
+    volume.prepare();
+    options.attach_mixer(volume.driver(), volume.mixer());
+  };
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // Tab and the arrow keys move between the Options window's controls.
+    if (IsWindowVisible(options.handle()) && IsDialogMessageW(options.handle(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -1,5 +1,7 @@
 #include "hotkeys/hotkey_list_view_win32.h"
 
+#include <windowsx.h>
+
 #include "win32/handles.h"
 #include "win32/text.h"
 
@@ -66,11 +68,62 @@ HotkeyListView::~HotkeyListView() {
 
 LRESULT CALLBACK HotkeyListView::watch_control(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                                UINT_PTR id, DWORD_PTR self) {
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, watch_control, id);
-    reinterpret_cast<HotkeyListView*>(self)->list_ = nullptr;
+  auto* list = reinterpret_cast<HotkeyListView*>(self);
+  switch (message) {
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(window, watch_control, id);
+      list->list_ = nullptr;
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      // Both presses of a double click turn the box over, as two clicks do.
+      const Hit hit = list->hit_test({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
+      if (hit.on_check_box && list->take_check_box(hit)) {
+        SetFocus(window);
+        return 0;
+      }
+      break;
+    }
+    case WM_KEYDOWN:
+      if (wparam == VK_SPACE) {
+        const int focused = ListView_GetNextItem(window, -1, LVNI_FOCUSED);
+        if (focused >= 0 && list->take_check_box({focused, true})) return 0;
+      }
+      if (wparam == VK_TAB && list->on_tab) {
+        list->on_tab(GetKeyState(VK_SHIFT) < 0);
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      // The characters of the keys taken above, so the control does not
+      // search its items for them.
+      if ((wparam == L' ' && list->on_check_box) || (wparam == L'\t' && list->on_tab)) return 0;
+      break;
+    default:
+      break;
   }
   return DefSubclassProc(window, message, wparam, lparam);
+}
+
+bool HotkeyListView::take_check_box(Hit hit) {
+  return on_check_box && on_check_box(hit);
+}
+
+HotkeyListView::Hit HotkeyListView::hit_test(POINT at) const {
+  LVHITTESTINFO info{};
+  info.pt = at;
+  const int item = ListView_HitTest(list_, &info);
+  return {item, item >= 0 && (info.flags & LVHT_ONITEMSTATEICON) != 0};
+}
+
+int HotkeyListView::selected() const {
+  return ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+}
+
+void HotkeyListView::select(int index) {
+  ListView_SetItemState(list_, -1, 0, LVIS_SELECTED);
+  ListView_SetItemState(list_, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_EnsureVisible(list_, index, FALSE);
 }
 
 void HotkeyListView::set_columns() {
@@ -89,23 +142,40 @@ void HotkeyListView::show(const std::vector<HotkeyRow>& rows) {
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   ListView_DeleteAllItems(list_);
   int index = 0;
-  for (const HotkeyRow& row : rows) {
-    const auto texts = column_texts(row);
-    std::wstring caption = win32::widen(texts[0]);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = index;
-    item.pszText = caption.data();
-    item.iImage = row.image;
-    ListView_InsertItem(list_, &item);
-    for (int column = 1; column < kColumnCount; ++column) {
-      std::wstring text = win32::widen(texts[static_cast<std::size_t>(column)]);
-      ListView_SetItemText(list_, index, column, text.data());
-    }
-    ListView_SetCheckState(list_, index, row.checked);
-    ++index;
-  }
+  for (const HotkeyRow& row : rows) set_row(index++, row, true);
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+}
+
+void HotkeyListView::update_row(int index, const HotkeyRow& row) {
+  if (index >= 0 && index < ListView_GetItemCount(list_)) set_row(index, row, false);
+}
+
+void HotkeyListView::add_row(const HotkeyRow& row) {
+  set_row(ListView_GetItemCount(list_), row, true);
+}
+
+void HotkeyListView::remove_row(int index) {
+  ListView_DeleteItem(list_, index);
+}
+
+void HotkeyListView::set_row(int index, const HotkeyRow& row, bool insert) {
+  const auto texts = column_texts(row);
+  std::wstring caption = win32::widen(texts[0]);
+  LVITEMW item{};
+  item.mask = LVIF_TEXT | LVIF_IMAGE;
+  item.iItem = index;
+  item.pszText = caption.data();
+  item.iImage = row.image;
+  if (insert) {
+    ListView_InsertItem(list_, &item);
+  } else {
+    ListView_SetItem(list_, &item);
+  }
+  for (int column = 1; column < kColumnCount; ++column) {
+    std::wstring text = win32::widen(texts[static_cast<std::size_t>(column)]);
+    ListView_SetItemText(list_, index, column, text.data());
+  }
+  ListView_SetCheckState(list_, index, row.checked);
 }
 
 void HotkeyListView::read_checks(std::vector<HotkeyRow>& rows) const {

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -26,10 +27,38 @@ class HotkeyListView {
   HotkeyListView& operator=(const HotkeyListView&) = delete;
 
   HWND handle() const { return list_; }
+  // ImageListHotkeysLarge: the 52 icons, also the icon picker's.
+  HIMAGELIST icons() const { return icons_.get(); }
   void set_columns();
   void show(const std::vector<HotkeyRow>& rows);
+  // One row changed, or added at the end, or removed: the other rows, the
+  // selection and the scroll position stay.
+  void update_row(int index, const HotkeyRow& row);
+  void add_row(const HotkeyRow& row);
+  void remove_row(int index);
   // The check boxes are the one field the user changes in place.
   void read_checks(std::vector<HotkeyRow>& rows) const;
+
+  // The list's item index: the selected row, or -1.
+  int selected() const;
+  // Makes the row the selected and focused one and scrolls it into view.
+  void select(int index);
+
+  // The control's own hit test: the item under a point of its client area
+  // (-1 for none) and whether the point is on that item's check box.
+  struct Hit {
+    int item = -1;
+    bool on_check_box = false;
+  };
+  Hit hit_test(POINT at) const;
+
+  // A left press on an item's check box (or the space key on the focused
+  // item): the control does not turn the box over itself; whoever handles
+  // this decides the row's state, and the list then shows it. Returns
+  // whether the press was taken.
+  std::function<bool(Hit)> on_check_box;
+  // Tab and Shift+Tab, for the window's own tab order.
+  std::function<void(bool backwards)> on_tab;
 
  private:
   struct ImageListDeleter {
@@ -39,6 +68,10 @@ class HotkeyListView {
                                         DWORD_PTR self);
 
   using UniqueImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
+
+  void set_row(int index, const HotkeyRow& row, bool insert);
+  // The press or key is taken before the control sees it.
+  bool take_check_box(Hit hit);
 
   UniqueImageList icons_;
   UniqueImageList check_boxes_;
