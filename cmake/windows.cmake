@@ -108,6 +108,10 @@ add_executable(white_window WIN32 tests/windows/white_window.cpp)
 add_executable(hold_hotkey tests/windows/hold_hotkey.cpp)
 # What the hotkey list shows, read from the running program.
 add_executable(list_rows tests/windows/list_rows.cpp)
+# How the hotkey list looks (check boxes, grid lines), read from the running program.
+add_executable(list_look tests/windows/list_look.cpp)
+target_compile_options(list_look PRIVATE ${VANTREL_WARNINGS})
+target_link_options(list_look PRIVATE ${VANTREL_STATIC_RUNTIME})
 # Kills the program at many moments of a save and checks nothing is lost.
 add_executable(kill_during_save tests/windows/kill_during_save.cpp)
 # Removes the tray icon and announces a new taskbar, as a restarting shell does.

@@ -8,12 +8,15 @@ import signal
 import subprocess
 import time
 
-from harness import WINE, Screenshot, VantrelTest, geometry, visible_windows, wait_until, xdotool
+from harness import WINE, Screenshot, VantrelTest, geometry, read_ini, visible_windows, wait_until, xdotool
 
 OPTIONS_SIZE = (492, 273)
-# Inside the Options window: the "General" tab and its "Color scheme" list.
+# Inside the Options window: the "General" tab and its "Color scheme" list,
+# the "Hotkeys List" tab and its "Show CheckBoxes" box.
 GENERAL_TAB = (439, 36)
 SCHEME_LIST = (174, 120)
+HOTKEYS_LIST_TAB = (318, 36)
+SHOW_CHECK_BOXES = (40, 74)
 SCHEME_ORDER = ["_System (beta)", "Black", "Blue", "Green", "Purple", "Red", "Silver", "Yellow"]
 
 # Dark, light, list and window colours, written out as the schemes give them.
@@ -36,9 +39,8 @@ def near(colour, expected, tolerance=3):
     return all(abs(a - b) <= tolerance for a, b in zip(colour, expected))
 
 
-class Scheme(VantrelTest):
-    def setUp(self):
-        super().setUp()
+class OptionsTest(VantrelTest):
+    def start(self):
         self.app.start()
         self.main = self.app.main_window()
         self.assertIsNotNone(self.main)
@@ -83,6 +85,12 @@ class Scheme(VantrelTest):
         moved = wait_until(lambda: geometry(window)[:2] == (0, 768 - 273), timeout=5)
         self.assertTrue(moved, "the title strip drags the Options window: %r" % (geometry(window),))
         return 0, 768 - 273
+
+
+class Scheme(OptionsTest):
+    def setUp(self):
+        super().setUp()
+        self.start()
 
     def choose_scheme(self, options_origin, current, wanted):
         ox, oy = options_origin
@@ -135,6 +143,40 @@ class Scheme(VantrelTest):
         self.assert_scheme("Red")
         self.choose_scheme(options_origin, "Red", "Blue")
         self.assert_scheme("Blue")
+
+
+class ListLook(OptionsTest):
+    HOTKEYS = (
+        "[HotKeys]\r\nCount=2\r\n"
+        "Key0=75\r\nAlt0=1\r\nCtrl0=1\r\nShift0=0\r\nChecked0=1\r\nPath0=notepad.exe\r\n"
+        "Key1=76\r\nAlt1=1\r\nCtrl1=1\r\nShift1=0\r\nChecked1=0\r\nPath1=calc.exe\r\n"
+    )
+
+    def list_look(self):
+        helper = self.app.add_helper("list_look.exe")
+        result = subprocess.run([WINE, helper], capture_output=True, timeout=30)
+        self.assertEqual(result.returncode, 0, "no hotkey list found")
+        return dict(line.rsplit(" ", 1) for line in result.stdout.decode().split("\r\n") if line)
+
+    def test_stored_look_then_check_boxes_back_from_the_options_keeping_each_rows_state(self):
+        self.app.write("Hotkeys.ini", self.HOTKEYS)
+        self.app.write("Settings.ini", "[List]\r\nCheckBoxes=0\r\nGridLines=1\r\n")
+        self.start()
+        self.assertEqual(self.list_look(), {"check boxes": "0", "grid lines": "1"})
+
+        options = self.open_options()
+        ox, oy = self.move_options_below(options)
+        xdotool("mousemove", ox + HOTKEYS_LIST_TAB[0], oy + HOTKEYS_LIST_TAB[1], "click", "1")
+        time.sleep(0.5)
+        xdotool("mousemove", ox + SHOW_CHECK_BOXES[0], oy + SHOW_CHECK_BOXES[1], "click", "1")
+        shown = wait_until(lambda: self.list_look()["check boxes"] == "1", timeout=5)
+        self.assertTrue(shown, "Show CheckBoxes brings the boxes back at once")
+
+        self.assertTrue(self.app.exit())
+        hotkeys = read_ini(self.app.file("Hotkeys.ini"))
+        self.assertEqual((hotkeys["Checked0"], hotkeys["Checked1"]), ("1", "0"), "each row keeps its state")
+        settings = read_ini(self.app.file("Settings.ini"), "List")
+        self.assertEqual(settings, {"CheckBoxes": "1", "GridLines": "1"})
 
 
 class StoredLook(VantrelTest):
