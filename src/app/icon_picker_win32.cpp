@@ -1,0 +1,144 @@
+#include "app/icon_picker_win32.h"
+
+#include <string_view>
+
+#include "win32/handles.h"
+
+namespace vantrel::app {
+namespace {
+
+constexpr UINT_PTR kWatchId = 1;
+constexpr int kIconSize = 32;
+// Room for an icon and its (empty) caption's line.
+constexpr int kIconSpacing = 40;
+// Between IconSpeedButton's caption and its picture.
+constexpr int kGlyphSpacing = 4;
+constexpr std::wstring_view kIconButtonCaption = L"Icon  ";
+
+}  // namespace
+
+IconPicker::IconPicker(HWND parent, int control_id, RECT bounds, HIMAGELIST icons) : icons_(icons) {
+  // LVS_SHAREIMAGELISTS: the icons belong to the hotkey list.
+  picker_ =
+      CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                      WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_ALIGNLEFT |
+                          LVS_AUTOARRANGE | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
+                      bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id)), nullptr, nullptr);
+  if (!picker_) return;
+  SetWindowSubclass(picker_, watch_control, kWatchId, reinterpret_cast<DWORD_PTR>(this));
+  ListView_SetImageList(picker_, icons_, LVSIL_NORMAL);
+  ListView_SetIconSpacing(picker_, kIconSpacing, kIconSpacing);
+}
+
+IconPicker::~IconPicker() {
+  if (picker_) DestroyWindow(picker_);
+}
+
+LRESULT CALLBACK IconPicker::watch_control(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                           UINT_PTR id, DWORD_PTR self) {
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, watch_control, id);
+    reinterpret_cast<IconPicker*>(self)->picker_ = nullptr;
+  } else if (message == WM_SETCURSOR && LOWORD(lparam) == HTCLIENT) {
+    // The hand over an icon, where a click chooses.
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    ScreenToClient(window, &cursor);
+    LVHITTESTINFO hit{};
+    hit.pt = cursor;
+    if (ListView_HitTest(window, &hit) >= 0) {
+      SetCursor(LoadCursorW(nullptr, IDC_HAND));
+      return TRUE;
+    }
+  }
+  return DefSubclassProc(window, message, wparam, lparam);
+}
+
+void IconPicker::fill() {
+  ListView_DeleteAllItems(picker_);
+  const int count = ImageList_GetImageCount(icons_);
+  for (int i = 0; i < count; ++i) {
+    wchar_t empty[] = L"";
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = i;
+    item.pszText = empty;
+    item.iImage = i;
+    ListView_InsertItem(picker_, &item);
+  }
+}
+
+void IconPicker::set_open(bool open) {
+  if (open == is_open()) return;
+  if (!open) {
+    ShowWindow(picker_, SW_HIDE);
+    return;
+  }
+  SetWindowPos(picker_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  if (const auto item = selected()) ListView_EnsureVisible(picker_, *item, FALSE);
+}
+
+bool IconPicker::is_open() const {
+  return picker_ && IsWindowVisible(picker_);
+}
+
+void IconPicker::select(std::optional<int> item) {
+  if (selected() == item) return;
+  ListView_SetItemState(picker_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  if (item && *item >= 0 && *item < ListView_GetItemCount(picker_)) {
+    ListView_SetItemState(picker_, *item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(picker_, *item, FALSE);
+  }
+}
+
+std::optional<int> IconPicker::selected() const {
+  const int item = ListView_GetNextItem(picker_, -1, LVNI_SELECTED);
+  return item >= 0 ? std::optional<int>(item) : std::nullopt;
+}
+
+void IconPicker::set_colours(COLORREF background, COLORREF text) {
+  ListView_SetBkColor(picker_, background);
+  ListView_SetTextBkColor(picker_, background);
+  ListView_SetTextColor(picker_, text);
+  InvalidateRect(picker_, nullptr, TRUE);
+}
+
+void draw_icon_button(const DRAWITEMSTRUCT& item, HIMAGELIST icons, std::optional<int> icon, HFONT font,
+                      COLORREF background) {
+  const HDC dc = item.hDC;
+  RECT bounds = item.rcItem;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  {
+    const win32::UniqueGdi<HBRUSH> face(CreateSolidBrush(background));
+    FillRect(dc, &bounds, face.get());
+  }
+  // Flat: an edge shows only while it is pressed.
+  if (pressed) DrawEdge(dc, &bounds, BDR_SUNKENOUTER, BF_RECT);
+
+  const win32::SelectedObject selected_font(
+      dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  SIZE text{};
+  GetTextExtentPoint32W(dc, kIconButtonCaption.data(), static_cast<int>(kIconButtonCaption.size()), &text);
+  const int shift = pressed ? 1 : 0;
+  const int width = bounds.right - bounds.left;
+  const int height = bounds.bottom - bounds.top;
+  const int left = bounds.left + (width - (text.cx + kGlyphSpacing + kIconSize)) / 2 + shift;
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+  TextOutW(dc, left, bounds.top + (height - text.cy) / 2 + shift, kIconButtonCaption.data(),
+           static_cast<int>(kIconButtonCaption.size()));
+  if (icon && *icon >= 0 && *icon < ImageList_GetImageCount(icons)) {
+    ImageList_DrawEx(icons, *icon, dc, left + text.cx + kGlyphSpacing,
+                     bounds.top + (height - kIconSize) / 2 + shift, kIconSize, kIconSize, CLR_NONE,
+                     CLR_DEFAULT, ILD_TRANSPARENT | (disabled ? ILD_BLEND50 : ILD_NORMAL));
+  }
+  if (item.itemState & ODS_FOCUS) {
+    RECT focus = bounds;
+    InflateRect(&focus, -3, -3);
+    DrawFocusRect(dc, &focus);
+  }
+}
+
+}  // namespace vantrel::app
