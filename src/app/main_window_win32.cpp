@@ -6,6 +6,7 @@
 #include "actions/registration.h"
 #include "app/menu_commands.h"
 #include "app/single_instance_win32.h"
+#include "app/window_layout.h"
 #include "app/window_outline_win32.h"
 #include "hotkeys/hotkeys_file.h"
 #include "settings/profile_storage.h"
@@ -14,10 +15,9 @@
 namespace vantrel::app {
 namespace {
 
-constexpr int kClientWidth = 542;
-constexpr int kClientHeight = 366;
+constexpr int kClientWidth = kMainWindowWidth;
+constexpr int kClientHeight = main_window_height(true);
 constexpr COLORREF kBackground = RGB(220, 240, 255);
-constexpr RECT kListBounds{2, 45, 2 + 538, 45 + 228};
 constexpr int kListId = 100;
 
 constexpr UINT_PTR kTimerInit = 1;
@@ -25,9 +25,6 @@ constexpr UINT kTimerInitInterval = 10;
 constexpr UINT_PTR kTimerLogo = 2;
 constexpr UINT kTimerLogoInterval = 2000;
 
-// A check box toggled in the list is applied once the click is over, so its
-// message boxes never run inside the list's own notification.
-constexpr UINT kApplyCheckBox = WM_APP + 1;
 constexpr UINT kAfterStartup = WM_APP + 2;
 
 std::optional<std::string> computer_name() {
@@ -88,7 +85,10 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_CONTEXTMENU:
       // The hotkey list has a menu of its own.
-      if (list_ && reinterpret_cast<HWND>(wparam) == list_->handle()) return 0;
+      if (list_ && reinterpret_cast<HWND>(wparam) == list_->handle()) {
+        show_hotkeys_list_menu(lparam);
+        return 0;
+      }
       show_context_menu(lparam);
       return 0;
     case WM_COMMAND:
@@ -112,6 +112,23 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       // Minimizing hides to the tray when "Minimize to Tray" is on.
       if (wparam == SIZE_MINIMIZED && tray_icon1_) tray_icon1_->icon().application_minimized();
       return Window::on_message(message, wparam, lparam);
+    // FormMouseDown and FormMouseMove: the window's own surface, and what
+    // lets the mouse through to it (the frame lines, a group box, a label).
+    case WM_LBUTTONDOWN:
+      // Held until the button is let go, so a quick drag keeps the window.
+      SetCapture(handle());
+      [[fallthrough]];
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      if (body_drag_) body_drag_->form_mouse_down({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
+      return 0;
+    case WM_MOUSEMOVE:
+      if (body_drag_)
+        body_drag_->form_mouse_move({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, (wparam & MK_LBUTTON) != 0);
+      return 0;
+    case WM_LBUTTONUP:
+      if (GetCapture() == handle()) ReleaseCapture();
+      return 0;
     case WM_CLOSE:
       if (handle_close_request(exiting_, *this)) destroy();
       return 0;
@@ -121,8 +138,13 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam) handle_session_end(*this);
       return 0;
     case WM_DESTROY:
+      // The panel first: it borrows the list's icons.
+      panel_.reset();
       list_.reset();
+      body_drag_.reset();
       title_.reset();
+      menu_bar_.reset();
+      frame_.reset();
       tray_icon1_.reset();
       PostQuitMessage(0);
       return 0;
@@ -138,15 +160,24 @@ void MainWindow::create_controls() {
   // The scheme and quality the settings give by default; the Options window
   // will apply the user's.
   title_->apply(colour_scheme(kDefaultSchemeName), ui::TGradientQuality::bqLow);
-  list_ = std::make_unique<hotkeys::HotkeyListView>(handle(), kListId, kListBounds);
+  menu_bar_ = std::make_unique<MenuBar>(handle());
+  menu_bar_->apply(colour_scheme(kDefaultSchemeName), ui::TGradientQuality::bqLow);
+  list_ = std::make_unique<hotkeys::HotkeyListView>(
+      handle(), kListId, RECT{kListBounds.left, kListBounds.top, kListBounds.right, kListBounds.bottom});
+  frame_ = std::make_unique<WindowFrame>(handle(), kClientWidth, kClientHeight);
+  body_drag_ = std::make_unique<BodyDrag>(handle(), [this] { return settings_.easy_move(); });
+  body_drag_->on_mouse_move = [this] { close_icon_picker(); };
+  body_drag_->watch(list_->handle());
+  create_properties_panel();
+  looks_.attach(SchemedWindowRole::main, this);
 }
 
 void MainWindow::show_context_menu(LPARAM at) {
   const win32::UniqueMenu menu(CreatePopupMenu());
-  // About, Options and What's new open windows that are not part of the
-  // program yet; they show, greyed, where they will be.
+  // About and What's new open windows that are not part of the program
+  // yet; they show, greyed, where they will be.
   AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, kAbout1, L"About");
-  AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, kOptions1, L"Options");
+  AppendMenuW(menu.get(), MF_STRING, kOptions1, L"Options");
   AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, kWhatsnew1, L"What's new");
   AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
   AppendMenuW(menu.get(), MF_STRING, kHide1, L"Hide");
@@ -172,9 +203,81 @@ void MainWindow::on_command(int id) {
     case kExit1:
       exit_command();
       break;
+    case kRefresh1:
+      refresh1_click();
+      break;
+    case kRealignlist1:
+      realign_list1_click();
+      break;
+    case kPropertiespanel1:
+      properties_panel1_click();
+      break;
+    case kNew1:
+      new1_click();
+      break;
+    case kDelete1:
+      delete1_click();
+      break;
+    case kResettodefault1:
+      resettodefault1_click();
+      break;
+    case kProperties1:
+      properties1_click();
+      break;
+    case kVolumeUp1:
+    case kVolumeDown1:
+    case kVolumeMute1:
+    case kShowHideaplication1:
+      function_click(id);
+      break;
+    case kOptions1:
+      if (on_options) on_options();
+      break;
+    case kAbout1:
+    case kWhatsnew1:
+    case kSubmitabug1:
+    case kCheckforupdates1:
+    case kForum1:
+      // The Options, About and help windows and pages are not part of the
+      // program yet: their items stay greyed, and these commands are where
+      // they plug in.
+      break;
     default:
       break;
   }
+}
+
+void MainWindow::refresh1_click() {
+  RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(list_->handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+}
+
+void MainWindow::realign_list1_click() {
+  // Also closes again the columns the user has dragged open.
+  list_->set_columns();
+  RedrawWindow(list_->handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+}
+
+void MainWindow::properties_panel1_click() {
+  // The outline made at creation stays: it already covers the taller
+  // window.
+  const int height = main_window_height(properties_panel_checked());
+  SetWindowPos(handle(), nullptr, 0, 0, kClientWidth, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  frame_->fit(kClientWidth, height);
+  RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  settings_.set_properties_panel(properties_panel_checked());
+}
+
+bool MainWindow::properties_panel_checked() const {
+  return menu_bar_->properties_panel_checked();
+}
+
+void MainWindow::set_properties_panel_checked(bool checked) {
+  menu_bar_->set_properties_panel_checked(checked);
+}
+
+void MainWindow::close_icon_picker() {
+  if (panel_) panel_->close_icon_picker();
 }
 
 void MainWindow::run_hotkey(long long identifier) {
@@ -183,34 +286,6 @@ void MainWindow::run_hotkey(long long identifier) {
     const std::string action = row->action;
     actions::run_hotkey_action(action, false, *this);
   }
-}
-
-void MainWindow::on_list_notify(const NMHDR& header) {
-  if (!list_ || header.hwndFrom != list_->handle() || filling_list_) return;
-  if (header.code == LVN_ITEMCHANGED) {
-    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-    const bool check_changed = (change.uChanged & LVIF_STATE) &&
-                               ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) &&
-                               change.iItem >= 0;
-    if (check_changed) PostMessageW(handle(), kApplyCheckBox, static_cast<WPARAM>(change.iItem), 0);
-  } else if (header.code == LVN_KEYDOWN) {
-    const auto& key = reinterpret_cast<const NMLVKEYDOWN&>(header);
-    const int selected = ListView_GetNextItem(list_->handle(), -1, LVNI_SELECTED);
-    if (key.wVKey == VK_RETURN && selected >= 0 && selected < static_cast<int>(rows_.size())) {
-      const std::string action = rows_[static_cast<std::size_t>(selected)].action;
-      actions::run_hotkey_action(action, false, *this);
-    }
-  }
-}
-
-void MainWindow::apply_check_box(int index) {
-  if (index < 0 || index >= static_cast<int>(rows_.size())) return;
-  const auto position = static_cast<std::size_t>(index);
-  rows_[position].checked = ListView_GetCheckState(list_->handle(), index) != 0;
-  const actions::ReregisterResult result = actions::apply_enabled_state(rows_, position, *registrar_);
-  if (!rows_[position].checked)
-    without_list_notifications([&] { ListView_SetCheckState(list_->handle(), index, FALSE); });
-  if (result.message) show_info(*result.message);
 }
 
 void MainWindow::show_info(const std::string& text) {
@@ -278,7 +353,9 @@ void MainWindow::show_splash() {}
 void MainWindow::set_list_columns() {
   list_->set_columns();
 }
-void MainWindow::fill_icon_picker() {}
+void MainWindow::fill_icon_picker() {
+  panel_->fill_icon_picker();
+}
 void MainWindow::register_enabled_hotkeys() {
   actions::register_enabled_hotkeys(rows_, *registrar_);
   show_rows();
