@@ -112,6 +112,10 @@ add_executable(list_rows tests/windows/list_rows.cpp)
 add_executable(list_look tests/windows/list_look.cpp)
 target_compile_options(list_look PRIVATE ${VANTREL_WARNINGS})
 target_link_options(list_look PRIVATE ${VANTREL_STATIC_RUNTIME})
+# What message boxes and the properties panel show, read from the running program.
+add_executable(window_texts tests/windows/window_texts.cpp)
+target_compile_options(window_texts PRIVATE ${VANTREL_WARNINGS})
+target_link_options(window_texts PRIVATE ${VANTREL_STATIC_RUNTIME})
 # Kills the program at many moments of a save and checks nothing is lost.
 add_executable(kill_during_save tests/windows/kill_during_save.cpp)
 # Removes the tray icon and announces a new taskbar, as a restarting shell does.

@@ -1,0 +1,101 @@
+// window_texts.exe boxes | panel
+// What a user reads on the running Vantrel's screen, for the end-to-end
+// tests, in UTF-8 with line breaks written as \n:
+//   boxes  one line per open message box: its caption, a tab, its text;
+//   panel  one line per control of the properties panel: its identifier,
+//          class, enabled (1/0), visible (1/0), state (a check box's mark,
+//          a list's selected entry, -1 for none) and text, tab-separated;
+//          then "focus" and the identifier of the control that has the
+//          keyboard focus (the list is 100; 0 for none of the window's).
+// Exit code 1 when the main window or its panel is not found.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string utf8(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                       nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr,
+                      nullptr);
+  std::string escaped;
+  for (char c : out) {
+    if (c == '\n') {
+      escaped += "\\n";
+    } else if (c != '\r') {
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
+// WM_GETTEXT, which the system carries across processes.
+std::wstring text_of(HWND window) {
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 2000, &copied);
+  text.resize(copied);
+  return text;
+}
+
+std::wstring class_of(HWND window) {
+  wchar_t name[64] = L"";
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+BOOL CALLBACK print_box(HWND window, LPARAM) {
+  if (!IsWindowVisible(window) || class_of(window) != L"#32770") return TRUE;
+  std::string texts;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (class_of(child) != L"Static") continue;
+    const std::string text = utf8(text_of(child));
+    if (text.empty()) continue;
+    if (!texts.empty()) texts += ' ';
+    texts += text;
+  }
+  std::printf("%s\t%s\n", utf8(text_of(window)).c_str(), texts.c_str());
+  return TRUE;
+}
+
+long state_of(HWND control, const std::wstring& name) {
+  if (name == L"Button") return static_cast<long>(SendMessageW(control, BM_GETCHECK, 0, 0));
+  if (name == L"ComboBox") return static_cast<long>(SendMessageW(control, CB_GETCURSEL, 0, 0));
+  if (name == WC_LISTVIEWW)
+    return static_cast<long>(SendMessageW(control, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "boxes") == 0) {
+    EnumWindows(print_box, 0);
+    return 0;
+  }
+  const HWND main_window = FindWindowW(L"TForm1", L"Vantrel");
+  const HWND panel = main_window ? FindWindowExW(main_window, nullptr, L"TGroupBox", nullptr) : nullptr;
+  if (!panel) return 1;
+  for (HWND control = GetWindow(panel, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+    const int id = GetDlgCtrlID(control);
+    if (id == 0xFFFF) continue;  // the labels
+    const std::wstring name = class_of(control);
+    std::printf("%d\t%s\t%d\t%d\t%ld\t%s\n", id, utf8(name).c_str(), IsWindowEnabled(control) ? 1 : 0,
+                IsWindowVisible(control) ? 1 : 0, state_of(control, name), utf8(text_of(control)).c_str());
+  }
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  GetGUIThreadInfo(GetWindowThreadProcessId(main_window, nullptr), &thread);
+  std::printf("focus\t%d\n", thread.hwndFocus && IsChild(main_window, thread.hwndFocus)
+                                 ? GetDlgCtrlID(thread.hwndFocus)
+                                 : 0);
+  return 0;
+}
