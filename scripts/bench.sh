@@ -4,6 +4,7 @@
 # process start to the end of start-up (window shown) for Vantrel against a
 # bare Win32 program that makes one window and registers 20 hotkeys.
 set -euo pipefail
+vantrel_instance=bench
 # shellcheck source=environment.sh
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 cmake --build "$build" --target vantrel_windows -j "$(nproc)" >/dev/null

@@ -3,6 +3,7 @@
 # no display). Arguments after the script go on the program's command line;
 # with none it starts as a plain start from Explorer would.
 set -euo pipefail
+vantrel_instance=run
 # shellcheck source=environment.sh
 source "$(dirname "${BASH_SOURCE[0]}")/environment.sh"
 

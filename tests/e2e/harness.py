@@ -11,8 +11,30 @@ import tempfile
 import time
 import unittest
 
-BUILD = os.environ.get("VANTREL_BUILD", "")
-WINE = os.environ.get("WINE", "wine")
+
+def _environment():
+    """The build folder and the Wine command, from the environment the test
+    command sets up. What is missing stops every module with an error
+    instead of a skip: a module whose tests all skip would pass."""
+    build = os.environ.get("VANTREL_BUILD", "")
+    problems = []
+    if not build:
+        problems.append("VANTREL_BUILD is not set (the folder of the cross-built Vantrel.exe)")
+    elif not os.path.isfile(os.path.join(build, "Vantrel.exe")):
+        problems.append("VANTREL_BUILD=%s holds no Vantrel.exe" % build)
+    for name in ("DISPLAY", "WINEPREFIX"):
+        if not os.environ.get(name):
+            problems.append(name + " is not set")
+    if problems:
+        raise RuntimeError(
+            "the end-to-end tests need the display, sound server and Wine prefix that "
+            "scripts/test.sh brings up (scripts/test.sh -L e2e runs them): " + "; ".join(problems)
+        )
+    return build, os.environ.get("WINE", "wine")
+
+
+BUILD, WINE = _environment()
+
 MAIN_TITLE = "^Vantrel$"
 MAIN_SIZE = (542, 366)
 
@@ -27,6 +49,54 @@ def wait_until(predicate, timeout=15.0, interval=0.1):
         if time.monotonic() > end:
             return None
         time.sleep(interval)
+
+
+def _prefix_processes(matches):
+    """Ids of the processes of this Wine prefix whose command line (in lower
+    case) satisfies the predicate."""
+    prefix = ("WINEPREFIX=" + os.environ["WINEPREFIX"]).encode()
+    found = []
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open("/proc/%s/environ" % pid, "rb") as handle:
+                if prefix not in handle.read().split(b"\0"):
+                    continue
+            with open("/proc/%s/cmdline" % pid, "rb") as handle:
+                command = handle.read().replace(b"\0", b" ").decode("utf-8", "replace").lower()
+        except OSError:
+            continue
+        if int(pid) != os.getpid() and matches(command):
+            found.append(int(pid))
+    return found
+
+
+def _end(pids):
+    for pid in pids:
+        try:
+            os.kill(pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+    wait_until(lambda: not any(os.path.exists("/proc/%d" % pid) for pid in pids), timeout=10)
+
+
+def _fresh_start():
+    """Gives each module the screen a first module gets. Programs an earlier
+    module left running (CTest stops a module at its timeout, before its
+    clean-ups) are ended. The desktop process lives for the whole run and
+    keeps the notification icons of programs that were killed, with the
+    "Wine System Tray" window showing them; it drops such an icon when the
+    pointer passes over it, so the pointer sweeps the tray window."""
+    folders = [BUILD, os.path.join(tempfile.gettempdir(), "vantrel-")]
+    marks = [f.lower() for f in folders] + ["z:" + f.replace("/", "\\").lower() for f in folders] + ["notepad.exe"]
+    _end(_prefix_processes(lambda command: any(mark in command for mark in marks)))
+    for window in visible_windows("^Wine System Tray$"):
+        x, y, width, height = geometry(window)
+        for left in range(x + 2, x + width - 2, 6):
+            xdotool("mousemove", left, y + height - 8)
+            time.sleep(0.02)
+    xdotool("mousemove", 1000, 700)
+    if not wait_until(lambda: not visible_windows("^Wine System Tray$"), timeout=10):
+        raise RuntimeError("the notification area keeps icons of programs that have ended")
 
 
 def xdotool(*args):
@@ -46,6 +116,9 @@ def geometry(window):
         key, _, value = line.partition("=")
         values[key] = int(value)
     return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
+
+
+_fresh_start()
 
 
 class Screenshot:
@@ -199,8 +272,6 @@ class Vantrel:
 
 class VantrelTest(unittest.TestCase):
     def setUp(self):
-        if not BUILD:
-            self.skipTest("VANTREL_BUILD is not set")
         self.app = Vantrel()
         self.addCleanup(self.app.remove)
 
