@@ -116,7 +116,9 @@ HWND PropertiesPanel::add_control(const wchar_t* class_name, const wchar_t* text
 
 void PropertiesPanel::create_controls() {
   const HFONT font = font_.get();
-  enabled_box_ = add_control(L"BUTTON", L"Enabled", WS_TABSTOP | BS_AUTOCHECKBOX, at(8, 26, 65, 17),
+  // 70 wide rather than 65: the bold caption of the fonts that stand in for
+  // MS Sans Serif needs it, and the Alt column starts at 80.
+  enabled_box_ = add_control(L"BUTTON", L"Enabled", WS_TABSTOP | BS_AUTOCHECKBOX, at(8, 26, 70, 17),
                              kEnabledId, bold_font_.get());
   alt_box_ = add_control(L"BUTTON", L"Alt", WS_TABSTOP | BS_AUTOCHECKBOX, at(80, 10, 70, 17), kAltId, font);
   control_box_ =
