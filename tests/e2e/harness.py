@@ -268,6 +268,15 @@ class Vantrel:
     def remove(self):
         self.stop()
         shutil.rmtree(self.folder, ignore_errors=True)
+        # The program's autorun entry points at this copy: left behind, the
+        # next wineboot of the prefix would start it, and it would hold the
+        # single-instance mutex (and any pipe wineboot was given).
+        subprocess.run(
+            [WINE, "reg", "delete", r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run", "/v", "Vantrel", "/f"],
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+            timeout=60,
+        )
 
 
 class VantrelTest(unittest.TestCase):
