@@ -2,11 +2,6 @@
 
 namespace vantrel::app {
 
-int main_window_height(bool properties_panel_shown) {
-  const ui::Rect& lowest = properties_panel_shown ? kPropertiesPanelBounds : kListBounds;
-  return lowest.bottom + kFrameLineWidth;
-}
-
 ui::Point menu_point(ui::Point window_origin, MenuButton button) {
   const ui::Rect& bounds = kMenuButtonBounds[static_cast<std::size_t>(button)];
   return {window_origin.x + bounds.left, window_origin.y + bounds.bottom};

@@ -28,7 +28,9 @@ inline constexpr std::array<ui::Rect, 4> kMenuButtonBounds{{
 // The client height: down to the bottom of the properties panel while it
 // shows, down to the bottom of the list when the shorter window cuts the
 // panel off; the bottom frame line below either.
-int main_window_height(bool properties_panel_shown);
+constexpr int main_window_height(bool properties_panel_shown) {
+  return (properties_panel_shown ? kPropertiesPanelBounds : kListBounds).bottom + kFrameLineWidth;
+}
 
 // The screen point at which a menu button's menu opens: its top-left
 // corner just under the button's left edge.

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "app/colour_scheme.h"
+#include "app/window_layout.h"
+#include "ui/gradient_button_win32.h"
+#include "win32/handles.h"
+
+namespace vantrel::app {
+
+// The main window's row of menu buttons, "Hotkeys", "View", "Window" and
+// "Help", each opening its menu under its left edge. A chosen item reaches
+// the window as WM_COMMAND with its identifier (menu_commands.h), as every
+// other menu's items do.
+class MenuBar {
+ public:
+  explicit MenuBar(HWND window);
+
+  void apply(const ColourScheme& scheme, ui::TGradientQuality quality);
+
+  // The "Properties panel" item's check mark: checked at creation, turned
+  // over when the user chooses the item, before its command arrives.
+  bool properties_panel_checked() const;
+  void set_properties_panel_checked(bool checked);
+
+ private:
+  // ButtonHotKeysClick, ButtonViewClick, ButtonWindowClick, ButtonHelpClick.
+  void pop_up(MenuButton button);
+
+  HWND window_;
+  win32::UniqueGdi<HFONT> font_;
+  // PopupMenuHotKeys, PopupMenuView, PopupMenuWindow, PopupMenuHelp.
+  std::array<win32::UniqueMenu, 4> menus_;
+  // ButtonHotKeys, ButtonView, ButtonWindow, ButtonHelp.
+  std::array<std::unique_ptr<ui::TGradientButton>, 4> buttons_;
+};
+
+}  // namespace vantrel::app
