@@ -339,23 +339,20 @@ void TFormOptions::fill_lists() {
   SendMessageW(control(kTrackBar), TBM_SETRANGEMAX, FALSE, 65535);
   // Not stored: shown again at every start.
   SendMessageW(control(kCheckBoxShowOSD), BM_SETCHECK, BST_CHECKED, 0);
-  // Until the sound devices are open the page shows nothing to act on.
-  for (const int id : {kTrackBar, kLabel14, kCheckBox, kLabel15}) ShowWindow(control(id), SW_HIDE);
 }
 
 void TFormOptions::show_page(int index) {
   if (index != page_) InvalidateRect(page_control_, nullptr, TRUE);
   page_ = index;
   TabCtrl_SetCurSel(page_control_, index);
+  // "Volume Test:" and "Mute/Select:" show only for a line that has them.
+  const bool slider = sound_ && sound_->state().track_visible;
+  const bool box = sound_ && sound_->state().box_visible;
   for (const auto& [window, page] : page_of_) {
-    const bool hidden_sound_control =
-        sound_ &&
-        ((window == control(kTrackBar) || window == control(kLabel14)) && !sound_->state().track_visible);
-    const bool hidden_box = (window == control(kCheckBox) || window == control(kLabel15)) &&
-                            (!sound_ || !sound_->state().box_visible);
-    const bool hidden_slider = !sound_ && (window == control(kTrackBar) || window == control(kLabel14));
-    ShowWindow(window,
-               page == index && !hidden_sound_control && !hidden_box && !hidden_slider ? SW_SHOW : SW_HIDE);
+    bool shown = page == index;
+    if (window == control(kTrackBar) || window == control(kLabel14)) shown = shown && slider;
+    if (window == control(kCheckBox) || window == control(kLabel15)) shown = shown && box;
+    ShowWindow(window, shown ? SW_SHOW : SW_HIDE);
   }
 }
 
