@@ -64,7 +64,9 @@ class StoredValues(VantrelTest):
         self.app.write("Hotkeys.ini", HOTKEYS % self.app.add_helper("record_run.exe"))
 
     def start(self, settings):
-        self.app.write("Settings.ini", settings)
+        # No notification-area icon: Wine would show its tray as a window
+        # at the top left of the screen the pixels are read from.
+        self.app.write("Settings.ini", settings + "[Tray]\r\nVisible=0\r\n")
         self.app.start(" hide")
         time.sleep(2)
         xdotool("mousemove", 900, 100)

@@ -37,6 +37,9 @@ class Volume(VantrelTest):
                 n=n, k=key, a=action
             )
         self.app.write("Hotkeys.ini", text)
+        # No notification-area icon: Wine would show its tray as a window
+        # at the top left of the screen the pixels are read from.
+        self.app.write("Settings.ini", "[Tray]\r\nVisible=0\r\n")
         self.app.start(" hide")
         time.sleep(2)
         xdotool("mousemove", 900, 100)
