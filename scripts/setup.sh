@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(cmake make g++ googletest libgtest-dev)
 if [ "${1:-}" != --unit ]; then
   packages+=(
-    python3 clang-format
+    python3 clang-format clang libclang-rt-14-dev
     mingw-w64 g++-mingw-w64-x86-64-posix
     wine wine64
     xvfb xdotool x11-utils imagemagick xcompmgr
