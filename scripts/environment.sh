@@ -125,7 +125,8 @@ vantrel_start_sound() {
 vantrel_wine_pids() {
   local pid
   for pid in $(pgrep -f "$1"); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qFx "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+    # (The error redirection first: it also covers a process that is gone.)
+    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qFx "WINEPREFIX=$WINEPREFIX" && echo "$pid"
   done
   return 0
 }
@@ -154,6 +155,9 @@ vantrel_start_wine() {
   export WINEDEBUG=${WINEDEBUG:--all}
   export WINEPREFIX=${VANTREL_WINEPREFIX:-$state/wineprefix-$vantrel_instance}
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  # A program that crashes under test ends at once instead of waiting in
+  # Wine's debugger until its test times out.
+  [ "$vantrel_instance" = run ] || WINEDLLOVERRIDES+=";winedbg.exe=d"
   mkdir -p "$WINEPREFIX"
 
   # wineserver -p returns once the server accepts clients.

@@ -25,7 +25,7 @@ unset VANTREL_USE_DISPLAY VANTREL_STATE_DIR
 leftovers() {
   local pid
   for pid in $(pgrep -f .); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qFx "WINEPREFIX=$1" &&
+    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qFx "WINEPREFIX=$1" &&
       echo "$pid $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)"
   done
   return 0
@@ -33,7 +33,7 @@ leftovers() {
 
 # Built once up front, so that each run's time is its set-up and tests.
 "$root/scripts/setup.sh"
-echo "Building (build/stress/build.log)"
+echo "Building ($stress/build.log)"
 if ! { cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVANTREL_WINDOWS=ON -DVANTREL_FUZZ=ON &&
   cmake --build "$build" -j "$(nproc)"; } >"$stress/build.log" 2>&1; then
   cat "$stress/build.log" >&2
