@@ -261,26 +261,27 @@ void TFormOptions::create_controls() {
 
   tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr, instance, nullptr);
-  for (const ControlSpec& spec : options_controls()) create_page_control(spec, area);
+  for (const ControlSpec& control_spec : options_controls()) create_page_control(control_spec, area);
   // The page control lies under the pages' controls.
   SetWindowPos(page_control_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   show_page(0);
 }
 
-void TFormOptions::create_page_control(const ControlSpec& spec, RECT area) {
-  if (spec.kind == ControlKind::group) {
+void TFormOptions::create_page_control(const ControlSpec& control_spec, RECT area) {
+  if (control_spec.kind == ControlKind::group) {
     // Drawn on the page rather than made a window: a group box window would
     // hide the page under its inside.
-    group_ = {spec.page,
-              RECT{area.left + spec.x, area.top + spec.y - kTitleHeight, area.left + spec.x + spec.width,
-                   area.top + spec.y + spec.height - kTitleHeight},
-              win32::widen(spec.caption)};
+    group_ = {control_spec.page,
+              RECT{area.left + control_spec.x, area.top + control_spec.y - kTitleHeight,
+                   area.left + control_spec.x + control_spec.width,
+                   area.top + control_spec.y + control_spec.height - kTitleHeight},
+              win32::widen(control_spec.caption)};
     return;
   }
   const wchar_t* window_class = L"BUTTON";
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
   DWORD ex_style = 0;
-  switch (spec.kind) {
+  switch (control_spec.kind) {
     case ControlKind::check_box:
       style |= BS_AUTOCHECKBOX | WS_TABSTOP;
       break;
@@ -301,22 +302,22 @@ void TFormOptions::create_page_control(const ControlSpec& spec, RECT area) {
       break;
     case ControlKind::slider:
       window_class = TRACKBAR_CLASSW;
-      style |= WS_TABSTOP | (spec.id == kTrackBar ? TBS_NOTICKS : TBS_AUTOTICKS);
+      style |= WS_TABSTOP | (control_spec.id == kTrackBar ? TBS_NOTICKS : TBS_AUTOTICKS);
       break;
     case ControlKind::font_button:
       style |= BS_OWNERDRAW | WS_TABSTOP;
       break;
   }
-  const HWND control =
-      CreateWindowExW(ex_style, window_class, win32::widen(spec.caption).c_str(), style, area.left + spec.x,
-                      area.top + spec.y, spec.width, spec.height, handle(),
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(handle(), GWLP_HINSTANCE)), nullptr);
+  const HWND control = CreateWindowExW(
+      ex_style, window_class, win32::widen(control_spec.caption).c_str(), style, area.left + control_spec.x,
+      area.top + control_spec.y, control_spec.width, control_spec.height, handle(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_spec.id)),
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(handle(), GWLP_HINSTANCE)), nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  page_of_[control] = spec.page;
-  if (spec.id != kCaption) controls_[spec.id] = control;
-  if (!spec.hint.empty()) {
-    std::wstring hint = win32::widen(spec.hint);
+  page_of_[control] = control_spec.page;
+  if (control_spec.id != kCaption) controls_[control_spec.id] = control;
+  if (!control_spec.hint.empty()) {
+    std::wstring hint = win32::widen(control_spec.hint);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
