@@ -1,7 +1,8 @@
-// list_rows.exe [--count]
+// list_rows.exe [--count | --widths]
 // Prints what the running Vantrel's hotkey list shows, as a user sees it:
 // one line per row, the columns separated by tabs, in UTF-8 (or only the
-// number of rows with --count). Exit code 1 when no window is found.
+// number of rows with --count, or the columns' widths on one line with
+// --widths). Exit code 1 when no window is found.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -39,12 +40,21 @@ std::string utf8(const wchar_t* text) {
 
 int main(int argc, char** argv) {
   const bool count_only = argc > 1 && std::strcmp(argv[1], "--count") == 0;
+  const bool widths_only = argc > 1 && std::strcmp(argv[1], "--widths") == 0;
   const HWND main_window = FindWindowW(L"TForm1", L"Vantrel");
   const HWND list = main_window ? FindWindowExW(main_window, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
   if (!list) return 1;
   const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
   if (count_only) {
     std::printf("%d\n", rows);
+    return 0;
+  }
+  if (widths_only) {
+    const int columns = Header_GetItemCount(reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)));
+    for (int column = 0; column < columns; ++column)
+      std::printf(column ? "\t%d" : "%d",
+                  static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0)));
+    std::printf("\n");
     return 0;
   }
   DWORD process_id = 0;
