@@ -78,7 +78,7 @@ if(VANTREL_WINDOWS)
   add_test(NAME wine.adapters COMMAND ${WINE} ${VANTREL_WINDOWS_DIR}/vantrel_win_tests.exe)
   # It opens windows too: never beside an end-to-end module, which would end
 # it as a leftover and whose screenshots it would spoil.
-set_tests_properties(wine.adapters PROPERTIES LABELS wine TIMEOUT 45 RESOURCE_LOCK display)  # (6 to 11 s)
+set_tests_properties(wine.adapters PROPERTIES LABELS wine TIMEOUT 90 RESOURCE_LOCK display)  # (6 to 39 s)
 
   # Seconds each end-to-end module may take: two to five times what it took
   # on a 2-core machine (in brackets), at least a minute. A module that is
