@@ -7,7 +7,7 @@ namespace {
 
 using enum ControlKind;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlPlace kControls[] = {
     {0, kCheckBoxEasyMove, check_box, "Easy Window Move", 12, 10, 200, 17},
     {0, kCheckBoxMinimizeToTray, check_box, "Minimize to Tray", 12, 32, 200, 17},
     {0, kCheckBoxMainTransparent, check_box, "Trasparent Window", 20, 82, 200, 17},
@@ -75,7 +75,7 @@ constexpr std::array<std::string_view, 3> kQualityItems{"Low", "Middle", "Hight"
 
 }  // namespace
 
-std::span<const ControlSpec> options_controls() {
+std::span<const ControlPlace> options_controls() {
   return kControls;
 }
 

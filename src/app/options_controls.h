@@ -63,7 +63,7 @@ enum OptionsControl : int {
 
 enum class ControlKind { check_box, label, group, list, edit, slider, font_button };
 
-struct ControlSpec {
+struct ControlPlace {
   int page;
   int id;
   ControlKind kind;
@@ -79,7 +79,7 @@ inline constexpr int kSoundPage = 2;
 // Every control of the pages, each page's in the order the window creates
 // them: a control before the caption it sits in, a group after what it
 // holds, so that each shows on top of what lies under it.
-std::span<const ControlSpec> options_controls();
+std::span<const ControlPlace> options_controls();
 
 // The item lists of the lists that are not filled from the system.
 std::span<const std::string_view> quality_items();

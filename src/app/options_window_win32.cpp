@@ -261,27 +261,26 @@ void TFormOptions::create_controls() {
 
   tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr, instance, nullptr);
-  for (const ControlSpec& control_spec : options_controls()) create_page_control(control_spec, area);
+  for (const ControlPlace& place : options_controls()) create_page_control(place, area);
   // The page control lies under the pages' controls.
   SetWindowPos(page_control_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   show_page(0);
 }
 
-void TFormOptions::create_page_control(const ControlSpec& control_spec, RECT area) {
-  if (control_spec.kind == ControlKind::group) {
+void TFormOptions::create_page_control(const ControlPlace& place, RECT area) {
+  if (place.kind == ControlKind::group) {
     // Drawn on the page rather than made a window: a group box window would
     // hide the page under its inside.
-    group_ = {control_spec.page,
-              RECT{area.left + control_spec.x, area.top + control_spec.y - kTitleHeight,
-                   area.left + control_spec.x + control_spec.width,
-                   area.top + control_spec.y + control_spec.height - kTitleHeight},
-              win32::widen(control_spec.caption)};
+    group_ = {place.page,
+              RECT{area.left + place.x, area.top + place.y - kTitleHeight, area.left + place.x + place.width,
+                   area.top + place.y + place.height - kTitleHeight},
+              win32::widen(place.caption)};
     return;
   }
   const wchar_t* window_class = L"BUTTON";
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
   DWORD ex_style = 0;
-  switch (control_spec.kind) {
+  switch (place.kind) {
     case ControlKind::check_box:
       style |= BS_AUTOCHECKBOX | WS_TABSTOP;
       break;
@@ -302,22 +301,22 @@ void TFormOptions::create_page_control(const ControlSpec& control_spec, RECT are
       break;
     case ControlKind::slider:
       window_class = TRACKBAR_CLASSW;
-      style |= WS_TABSTOP | (control_spec.id == kTrackBar ? TBS_NOTICKS : TBS_AUTOTICKS);
+      style |= WS_TABSTOP | (place.id == kTrackBar ? TBS_NOTICKS : TBS_AUTOTICKS);
       break;
     case ControlKind::font_button:
       style |= BS_OWNERDRAW | WS_TABSTOP;
       break;
   }
-  const HWND control = CreateWindowExW(
-      ex_style, window_class, win32::widen(control_spec.caption).c_str(), style, area.left + control_spec.x,
-      area.top + control_spec.y, control_spec.width, control_spec.height, handle(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_spec.id)),
-      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(handle(), GWLP_HINSTANCE)), nullptr);
+  const HWND control =
+      CreateWindowExW(ex_style, window_class, win32::widen(place.caption).c_str(), style, area.left + place.x,
+                      area.top + place.y, place.width, place.height, handle(),
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
+                      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(handle(), GWLP_HINSTANCE)), nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  page_of_[control] = control_spec.page;
-  if (control_spec.id != kCaption) controls_[control_spec.id] = control;
-  if (!control_spec.hint.empty()) {
-    std::wstring hint = win32::widen(control_spec.hint);
+  page_of_[control] = place.page;
+  if (place.id != kCaption) controls_[place.id] = control;
+  if (!place.hint.empty()) {
+    std::wstring hint = win32::widen(place.hint);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

@@ -48,7 +48,7 @@ class TFormOptions : public win32::Window, public SchemedWindow {
  private:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void create_controls();
-  void create_page_control(const ControlSpec& control_spec, RECT page_area);
+  void create_page_control(const ControlPlace& place, RECT page_area);
   void fill_lists();
   void show_model();
   void show_sound_page();
