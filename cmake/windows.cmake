@@ -28,6 +28,7 @@ add_library(vantrel_win32 STATIC
   src/audio/mixer_driver_choice_win32.cpp
   src/audio/sound_system_win32.cpp
   src/audio/winmm_driver_win32.cpp
+  src/hotkeys/hotkey_icons_win32.cpp
   src/hotkeys/hotkey_list_view_win32.cpp
   src/app/icon_picker_win32.cpp
   src/app/properties_panel_win32.cpp
@@ -112,6 +113,11 @@ add_executable(list_rows tests/windows/list_rows.cpp)
 add_executable(list_look tests/windows/list_look.cpp)
 target_compile_options(list_look PRIVATE ${VANTREL_WARNINGS})
 target_link_options(list_look PRIVATE ${VANTREL_STATIC_RUNTIME})
+# Which hotkey icon a row of the running program's list shows, by its pixels.
+add_executable(row_icon tests/windows/row_icon.cpp)
+target_compile_options(row_icon PRIVATE ${VANTREL_WARNINGS})
+target_link_options(row_icon PRIVATE ${VANTREL_STATIC_RUNTIME})
+target_link_libraries(row_icon PRIVATE vantrel_win32)
 # What message boxes and the properties panel show, read from the running program.
 add_executable(window_texts tests/windows/window_texts.cpp)
 target_compile_options(window_texts PRIVATE ${VANTREL_WARNINGS})

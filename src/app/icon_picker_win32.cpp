@@ -8,9 +8,15 @@ namespace vantrel::app {
 namespace {
 
 constexpr UINT_PTR kWatchId = 1;
-constexpr int kIconSize = 32;
-// Room for an icon and its (empty) caption's line.
-constexpr int kIconSpacing = 40;
+// Room around an icon for its (empty) caption's line.
+constexpr int kIconMargin = 8;
+int icon_size(HIMAGELIST icons) {
+  int width = 0;
+  int height = 0;
+  ImageList_GetIconSize(icons, &width, &height);
+  return width;
+}
+
 // Between IconSpeedButton's caption and its picture.
 constexpr int kGlyphSpacing = 4;
 constexpr std::wstring_view kIconButtonCaption = L"Icon  ";
@@ -28,7 +34,8 @@ IconPicker::IconPicker(HWND parent, int control_id, RECT bounds, HIMAGELIST icon
   if (!picker_) return;
   SetWindowSubclass(picker_, watch_control, kWatchId, reinterpret_cast<DWORD_PTR>(this));
   ListView_SetImageList(picker_, icons_, LVSIL_NORMAL);
-  ListView_SetIconSpacing(picker_, kIconSpacing, kIconSpacing);
+  const int spacing = icon_size(icons_) + kIconMargin;
+  ListView_SetIconSpacing(picker_, spacing, spacing);
 }
 
 IconPicker::~IconPicker() {
@@ -124,15 +131,16 @@ void draw_icon_button(const DRAWITEMSTRUCT& item, HIMAGELIST icons, std::optiona
   const int shift = pressed ? 1 : 0;
   const int width = bounds.right - bounds.left;
   const int height = bounds.bottom - bounds.top;
-  const int left = bounds.left + (width - (text.cx + kGlyphSpacing + kIconSize)) / 2 + shift;
+  const int side = icon_size(icons);
+  const int left = bounds.left + (width - (text.cx + kGlyphSpacing + side)) / 2 + shift;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
   TextOutW(dc, left, bounds.top + (height - text.cy) / 2 + shift, kIconButtonCaption.data(),
            static_cast<int>(kIconButtonCaption.size()));
   if (icon && *icon >= 0 && *icon < ImageList_GetImageCount(icons)) {
     ImageList_DrawEx(icons, *icon, dc, left + text.cx + kGlyphSpacing,
-                     bounds.top + (height - kIconSize) / 2 + shift, kIconSize, kIconSize, CLR_NONE,
-                     CLR_DEFAULT, ILD_TRANSPARENT | (disabled ? ILD_BLEND50 : ILD_NORMAL));
+                     bounds.top + (height - side) / 2 + shift, side, side, CLR_NONE, CLR_DEFAULT,
+                     ILD_TRANSPARENT | (disabled ? ILD_BLEND50 : ILD_NORMAL));
   }
   if (item.itemState & ODS_FOCUS) {
     RECT focus = bounds;

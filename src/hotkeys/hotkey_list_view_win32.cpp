@@ -2,44 +2,18 @@
 
 #include <windowsx.h>
 
-#include "win32/handles.h"
+#include "hotkeys/hotkey_icons_win32.h"
 #include "win32/text.h"
 
 namespace vantrel::hotkeys {
 namespace {
 
-constexpr int kIconSize = 32;
-
-// A key cap in one of a few colours per index; the final pictures come with
-// the hotkey editor.
-void add_key_cap_icons(HIMAGELIST icons) {
-  static constexpr COLORREF kColours[] = {RGB(52, 101, 164), RGB(204, 0, 0),    RGB(78, 154, 6),
-                                          RGB(196, 160, 0),  RGB(117, 80, 123), RGB(85, 87, 83)};
-  const win32::WindowDc screen(nullptr);
-  for (int i = 0; i < kIconCount; ++i) {
-    win32::UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
-    win32::UniqueGdi<HBITMAP> picture(CreateCompatibleBitmap(screen.get(), kIconSize, kIconSize));
-    {
-      const win32::SelectedObject selected(dc.get(), picture.get());
-      const RECT all{0, 0, kIconSize, kIconSize};
-      win32::UniqueGdi<HBRUSH> back(CreateSolidBrush(RGB(255, 0, 255)));
-      FillRect(dc.get(), &all, back.get());
-      win32::UniqueGdi<HBRUSH> face(CreateSolidBrush(kColours[i % 6]));
-      win32::UniqueGdi<HPEN> edge(CreatePen(PS_SOLID, 1, RGB(40, 40, 40)));
-      const win32::SelectedObject pen(dc.get(), edge.get());
-      const win32::SelectedObject brush(dc.get(), face.get());
-      RoundRect(dc.get(), 3, 5, 29, 29, 7, 7);
-    }
-    ImageList_AddMasked(icons, picture.get(), RGB(255, 0, 255));
-  }
-}
-
 constexpr UINT_PTR kWatchId = 1;
 
 }  // namespace
 
-HotkeyListView::HotkeyListView(HWND parent, int control_id, RECT bounds)
-    : icons_(ImageList_Create(kIconSize, kIconSize, ILC_COLOR24 | ILC_MASK, kIconCount, 0)) {
+HotkeyListView::HotkeyListView(HWND parent, int control_id, RECT bounds, HINSTANCE pictures)
+    : icons_(load_hotkey_icons(pictures ? pictures : GetModuleHandleW(nullptr), hotkey_icon_size())) {
   list_ = CreateWindowExW(
       WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS, bounds.left,
@@ -49,7 +23,6 @@ HotkeyListView::HotkeyListView(HWND parent, int control_id, RECT bounds)
   SetWindowSubclass(list_, watch_control, kWatchId, reinterpret_cast<DWORD_PTR>(this));
   ListView_SetExtendedListViewStyle(list_, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
   check_boxes_.reset(ListView_GetImageList(list_, LVSIL_STATE));
-  if (icons_) add_key_cap_icons(icons_.get());
   ListView_SetImageList(list_, icons_.get(), LVSIL_SMALL);
   for (int i = 0; i < kColumnCount; ++i) {
     LVCOLUMNW column{};

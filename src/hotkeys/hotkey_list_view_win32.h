@@ -13,7 +13,8 @@
 namespace vantrel::hotkeys {
 
 // The hotkey list control: shows the rows in seven columns with check
-// boxes and 32-pixel icons. The rows themselves live with the caller.
+// boxes and the hotkey icons (32 pixels at 96 DPI), taken from the icon
+// resources of `pictures` (null: the program's own). The rows themselves live with the caller.
 // The object owns the control and its image lists: the control only
 // borrows them (LVS_SHAREIMAGELISTS), so they are destroyed once, here,
 // after the control. That includes the check boxes' state images, which the
@@ -21,7 +22,7 @@ namespace vantrel::hotkeys {
 // parent destroyed first is forgotten on its WM_NCDESTROY.
 class HotkeyListView {
  public:
-  HotkeyListView(HWND parent, int control_id, RECT bounds);
+  HotkeyListView(HWND parent, int control_id, RECT bounds, HINSTANCE pictures = nullptr);
   ~HotkeyListView();
   HotkeyListView(const HotkeyListView&) = delete;
   HotkeyListView& operator=(const HotkeyListView&) = delete;
