@@ -40,7 +40,37 @@ double level_percentage(int level) {
   return static_cast<double>(std::trunc(scaled) / 100.0L);
 }
 
-void run_hotkey_action(const std::string& action, bool test, ActionServices& services) {
+std::string expand_environment(std::string_view text,
+                               const std::function<std::optional<std::string>(std::string_view)>& lookup) {
+  std::string expanded;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t open = text.find('%', at);
+    if (open == std::string_view::npos) break;
+    const std::size_t close = text.find('%', open + 1);
+    if (close == std::string_view::npos) break;
+    expanded.append(text.substr(at, open - at));
+    const std::string_view name = text.substr(open + 1, close - open - 1);
+    const std::optional<std::string> value = name.empty() ? std::nullopt : lookup(name);
+    if (value) {
+      expanded += *value;
+      at = close + 1;
+    } else {
+      // Unknown: kept as written, both marks included.
+      expanded.append(text.substr(open, close - open + 1));
+      at = close + 1;
+    }
+  }
+  expanded.append(text.substr(at));
+  return expanded;
+}
+
+Launch launch_of(const hotkeys::HotkeyRow& row) {
+  return {row.action, row.arguments, row.start_in};
+}
+
+void run_hotkey_action(const Launch& launch, bool test, ActionServices& services) {
+  const std::string& action = launch.action;
   const BuiltIn builtin = match_builtin(action);
   switch (builtin) {
     case BuiltIn::show_hide:
@@ -71,7 +101,10 @@ void run_hotkey_action(const std::string& action, bool test, ActionServices& ser
     case BuiltIn::none:
       break;
   }
-  const std::string message(launch_message(services.shell_open(action)));
+  const ShellRequest request{services.expand_environment(action),
+                             services.expand_environment(launch.arguments),
+                             services.expand_environment(launch.start_in)};
+  const std::string message(launch_message(services.shell_open(request)));
   services.show_osd(std::string(file_name_part(action)));
   if (test) services.show_message(message);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,30 @@ std::string_view file_name_part(std::string_view action);
 // toward zero; the "not found" level -1 shows as 0.
 double level_percentage(int level);
 
+// The rule of the system's environment-variable expansion: each %NAME%
+// whose name the lookup knows becomes its value; an unknown name, an empty
+// one ("%%") and a lone "%" stay as written. Values are not expanded again.
+std::string expand_environment(std::string_view text,
+                               const std::function<std::optional<std::string>(std::string_view)>& lookup);
+
+// What a row runs: its action text, and for a launch the arguments and the
+// folder to start in ("" for none, as rows always had).
+struct Launch {
+  std::string action;
+  std::string arguments;
+  std::string start_in;
+  bool operator==(const Launch&) const = default;
+};
+Launch launch_of(const hotkeys::HotkeyRow& row);
+
+// What the shell is asked to open, with the environment expanded.
+struct ShellRequest {
+  std::string file;
+  std::string parameters;
+  std::string directory;
+  bool operator==(const ShellRequest&) const = default;
+};
+
 // What carrying out an action needs from the rest of the program.
 class ActionServices {
  public:
@@ -39,8 +64,10 @@ class ActionServices {
   // Toggles mute on the selected line; true when the value written means
   // muted (or selected).
   virtual bool toggle_mute() = 0;
-  // Opens the text through the shell with the verb "open"; the result code.
-  virtual long long shell_open(const std::string& action) = 0;
+  // Opens the file through the shell with the verb "open"; the result code.
+  virtual long long shell_open(const ShellRequest& request) = 0;
+  // The text with the environment variables of this moment expanded.
+  virtual std::string expand_environment(const std::string& text) = 0;
   virtual void show_osd(const std::string& text) = 0;
   // An error to report stops the action.
   virtual std::optional<std::string> show_volume_progress(double left_percent, double right_percent) = 0;
@@ -48,8 +75,12 @@ class ActionServices {
 };
 
 // Carries out one action. The test flag (the editor's Test button) adds a
-// message box with a launch's result.
-void run_hotkey_action(const std::string& action, bool test, ActionServices& services);
+// message box with a launch's result. Built-in names are matched before
+// any expansion; a launch expands the action, arguments and folder.
+void run_hotkey_action(const Launch& launch, bool test, ActionServices& services);
+inline void run_hotkey_action(const std::string& action, bool test, ActionServices& services) {
+  run_hotkey_action(Launch{action, {}, {}}, test, services);
+}
 
 // The row a hotkey message belongs to: the one carrying its identifier, so
 // that deleting rows never makes one shortcut run another's action.

@@ -25,8 +25,16 @@ inline constexpr const char* kRegistrationFailedMessage =
     "another hotkey or other application.";
 
 // Start-up: registers every enabled row, first to last; a row that is not
-// enabled, has no known key, or is refused ends disabled. No message.
-void register_enabled_hotkeys(std::vector<hotkeys::HotkeyRow>& rows, HotkeyRegistrar& registrar);
+// enabled, has no known key, or is refused ends disabled. Returns the
+// positions of the rows the system refused, for telling the user once.
+std::vector<std::size_t> register_enabled_hotkeys(std::vector<hotkeys::HotkeyRow>& rows,
+                                                  HotkeyRegistrar& registrar);
+
+// One line per refused row: "Alt+Ctrl+E (C:\) is used by another program",
+// or, when an earlier row of the list holds the same keys, "... is used by
+// hotkey ID 3". Empty when nothing was refused.
+std::string refused_hotkeys_message(const std::vector<hotkeys::HotkeyRow>& rows,
+                                    const std::vector<std::size_t>& refused);
 
 struct ReregisterResult {
   bool may_continue = true;            // false: a conflict stopped the edit

@@ -55,10 +55,13 @@ void HotkeyEditor::fill(const std::vector<HotkeyRow>& rows, int selected) {
   fields_.alt = row.alt;
   fields_.control = row.ctrl;
   fields_.shift = row.shift;
+  fields_.win = row.win;
   // A key the table does not know (a code from a hand-edited file) leaves
   // the key list without a selection.
   fields_.key = key_position(row.key_name);
   fields_.action = row.action;
+  fields_.arguments = row.arguments;
+  fields_.start_in = row.start_in;
   // An index the picker has no item for selects nothing and shows blank.
   fields_.icon =
       row.image >= 0 && row.image < hotkeys::kIconCount ? std::optional<int>(row.image) : std::nullopt;
@@ -89,12 +92,25 @@ void HotkeyEditor::set_shift(bool on) {
   fields_.shift = on;
   edited();
 }
+void HotkeyEditor::set_win(bool on) {
+  fields_.win = on;
+  edited();
+}
 void HotkeyEditor::choose_key(std::optional<std::size_t> position) {
   fields_.key = position;
   edited();
 }
 void HotkeyEditor::set_action(std::string text) {
   fields_.action = std::move(text);
+  edited();
+}
+
+void HotkeyEditor::set_arguments(std::string text) {
+  fields_.arguments = std::move(text);
+  edited();
+}
+void HotkeyEditor::set_start_in(std::string text) {
+  fields_.start_in = std::move(text);
   edited();
 }
 
@@ -121,7 +137,10 @@ ApplyResult HotkeyEditor::apply(std::vector<HotkeyRow>& rows, int selected,
     row.alt = fields_.alt;
     row.ctrl = fields_.control;
     row.shift = fields_.shift;
+    row.win = fields_.win;
     row.action = fields_.action;
+    row.arguments = fields_.arguments;
+    row.start_in = fields_.start_in;
     const actions::ReregisterResult result = actions::apply_enabled_state(rows, *position, registrar);
     if (!result.may_continue) {
       fields_.enabled = false;
@@ -167,10 +186,10 @@ void reset_hotkeys(std::vector<HotkeyRow>& rows, actions::HotkeyRegistrar& regis
   rows.clear();
 }
 
-std::optional<std::string> test_action(const std::vector<HotkeyRow>& rows, int selected) {
+std::optional<actions::Launch> test_action(const std::vector<HotkeyRow>& rows, int selected) {
   const auto position = row_position(rows, selected);
   if (!position) return std::nullopt;
-  return rows[*position].action;
+  return actions::launch_of(rows[*position]);
 }
 
 std::optional<std::size_t> check_box_row(int hit_item, bool on_state_image, std::size_t row_count) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "actions/dispatch.h"
 #include "actions/registration.h"
 #include "hotkeys/hotkey_record.h"
 
@@ -23,6 +24,9 @@ struct PanelFields {
   // The icon picker's selected item, which the icon button also shows;
   // none shows the blank picture.
   std::optional<int> icon;
+  bool win = false;            // WinCheckBox: the Windows key
+  std::string arguments = {};  // EditArguments
+  std::string start_in = {};   // EditStartIn: the folder to start in
 
   bool operator==(const PanelFields&) const = default;
 };
@@ -80,8 +84,11 @@ class HotkeyEditor {
   void set_alt(bool on);
   void set_control(bool on);
   void set_shift(bool on);
+  void set_win(bool on);
   void choose_key(std::optional<std::size_t> position);
   void set_action(std::string text);
+  void set_arguments(std::string text);
+  void set_start_in(std::string text);
 
   // ListView2Click: the item the picker has selected after the click, if
   // any, becomes the icon and the picker closes; a click that selects
@@ -91,7 +98,8 @@ class HotkeyEditor {
   void close_picker() { picker_open_ = false; }
 
   // ButtonApplyClick: checks the panel, writes it into the row (enabled
-  // state, icon, key, flags, action, in that order) and registers the
+  // state, icon, key, flags, action, arguments and folder, in that order)
+  // and registers the
   // row anew when it is enabled (releases it when not). A failure part-way
   // leaves what was written and skips the rest, Apply staying enabled.
   ApplyResult apply(std::vector<hotkeys::HotkeyRow>& rows, int selected, actions::HotkeyRegistrar& registrar);
@@ -123,9 +131,9 @@ bool delete_hotkey(std::vector<hotkeys::HotkeyRow>& rows, int selected, actions:
 // start gets the default list.
 void reset_hotkeys(std::vector<hotkeys::HotkeyRow>& rows, actions::HotkeyRegistrar& registrar);
 
-// What Test runs: the selected row's stored action, never the text typed
-// in the panel and not applied yet.
-std::optional<std::string> test_action(const std::vector<hotkeys::HotkeyRow>& rows, int selected);
+// What Test runs: the selected row's stored action with its arguments and
+// folder, never the text typed in the panel and not applied yet.
+std::optional<actions::Launch> test_action(const std::vector<hotkeys::HotkeyRow>& rows, int selected);
 
 // The row whose check box a press in the list hit, from the list control's
 // own hit test (the item it names and whether the press is on that item's

@@ -283,8 +283,8 @@ void MainWindow::close_icon_picker() {
 void MainWindow::run_hotkey(long long identifier) {
   // A copy: the action may change the list (and so the rows) under it.
   if (const hotkeys::HotkeyRow* row = actions::row_for_identifier(rows_, identifier)) {
-    const std::string action = row->action;
-    actions::run_hotkey_action(action, false, *this);
+    const actions::Launch launch = actions::launch_of(*row);
+    actions::run_hotkey_action(launch, false, *this);
   }
 }
 
@@ -357,8 +357,11 @@ void MainWindow::fill_icon_picker() {
   panel_->fill_icon_picker();
 }
 void MainWindow::register_enabled_hotkeys() {
-  actions::register_enabled_hotkeys(rows_, *registrar_);
+  const std::vector<std::size_t> refused = actions::register_enabled_hotkeys(rows_, *registrar_);
   show_rows();
+  // The rows stay disabled, as always; the balloon says why, once.
+  if (!refused.empty() && tray_icon1_)
+    tray_icon1_->icon().show_balloon({"Vantrel", actions::refused_hotkeys_message(rows_, refused)});
 }
 void MainWindow::reapply_display_positions() {
   settings_.reapply_positions();
@@ -395,10 +398,25 @@ bool MainWindow::toggle_mute() {
   return volume_.toggle_mute();
 }
 
-long long MainWindow::shell_open(const std::string& action) {
-  const HINSTANCE result =
-      ShellExecuteW(nullptr, L"open", win32::widen(action).c_str(), L"", L"", SW_SHOWNORMAL);
+long long MainWindow::shell_open(const actions::ShellRequest& request) {
+  const HINSTANCE result = ShellExecuteW(nullptr, L"open", win32::widen(request.file).c_str(),
+                                         win32::widen(request.parameters).c_str(),
+                                         win32::widen(request.directory).c_str(), SW_SHOWNORMAL);
   return static_cast<long long>(reinterpret_cast<INT_PTR>(result));
+}
+
+std::string MainWindow::expand_environment(const std::string& text) {
+  if (text.find('%') == std::string::npos) return text;
+  const std::wstring wide = win32::widen(text);
+  // The size asked for includes the terminator; a variable may change
+  // between the two calls, so a second shortfall keeps the text as it is.
+  const DWORD needed = ExpandEnvironmentStringsW(wide.c_str(), nullptr, 0);
+  if (needed == 0) return text;
+  std::wstring expanded(needed, L'\0');
+  const DWORD written = ExpandEnvironmentStringsW(wide.c_str(), expanded.data(), needed);
+  if (written == 0 || written > needed) return text;
+  expanded.resize(written - 1);
+  return win32::narrow(expanded);
 }
 
 void MainWindow::show_osd(const std::string& text) {
@@ -434,7 +452,8 @@ ExitSaveChoice MainWindow::ask_after_failed_save(SavedFile file, const std::stri
 
 void MainWindow::resume_running() {
   exiting_ = false;
-  register_enabled_hotkeys();
+  actions::register_enabled_hotkeys(rows_, *registrar_);
+  show_rows();
   show_application();
 }
 

@@ -152,7 +152,8 @@ class MainWindow : public win32::Window,
   audio::Levels read_volume() override;
   bool show_volume_progress_setting() const override;
   bool toggle_mute() override;
-  long long shell_open(const std::string& action) override;
+  long long shell_open(const actions::ShellRequest& request) override;
+  std::string expand_environment(const std::string& text) override;
   void show_osd(const std::string& text) override;
   std::optional<std::string> show_volume_progress(double left_percent, double right_percent) override;
   void show_message(const std::string& text) override;

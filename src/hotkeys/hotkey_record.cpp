@@ -4,12 +4,13 @@
 
 namespace vantrel::hotkeys {
 
-std::string modifier_text(bool alt, bool ctrl, bool shift) {
+std::string modifier_text(bool alt, bool ctrl, bool shift, bool win) {
   std::string text;
   const auto add = [&text](std::string_view name) {
     if (!text.empty()) text += '+';
     text += name;
   };
+  if (win) add("Win");
   if (alt) add("Alt");
   if (ctrl) add("Ctrl");
   if (shift) add("Shift");
@@ -18,7 +19,8 @@ std::string modifier_text(bool alt, bool ctrl, bool shift) {
 }
 
 unsigned modifier_mask(const HotkeyRow& row) {
-  return (row.alt ? kModAlt : 0) | (row.ctrl ? kModControl : 0) | (row.shift ? kModShift : 0);
+  return (row.alt ? kModAlt : 0) | (row.ctrl ? kModControl : 0) | (row.shift ? kModShift : 0) |
+         (row.win ? kModWin : 0);
 }
 
 int next_identifier(std::span<const HotkeyRow> rows) {

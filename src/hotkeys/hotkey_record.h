@@ -14,6 +14,7 @@ inline constexpr int kDefaultImage = 34;
 inline constexpr unsigned kModAlt = 1;
 inline constexpr unsigned kModControl = 2;
 inline constexpr unsigned kModShift = 4;
+inline constexpr unsigned kModWin = 8;
 
 // One hotkey, as a row of the hotkey list shows it.
 struct HotkeyRow {
@@ -29,13 +30,21 @@ struct HotkeyRow {
   // edit, or a newer version's key): the row has no key name, and the code
   // is written back as it was instead of being lost.
   std::optional<int> unknown_key_code = std::nullopt;
+  // The Windows key; files from before it read as not set.
+  bool win = false;
+  // Handed to the shell with the action; empty for none. Environment
+  // variables in them and in the action are expanded at launch.
+  std::string arguments = {};
+  std::string start_in = {};
 
   bool operator==(const HotkeyRow&) const = default;
 };
 
-std::string modifier_text(bool alt, bool ctrl, bool shift);
+// "Win+Alt+Ctrl+Shift+" with the flags that are not set left out; empty
+// for none.
+std::string modifier_text(bool alt, bool ctrl, bool shift, bool win = false);
 inline std::string modifier_text(const HotkeyRow& row) {
-  return modifier_text(row.alt, row.ctrl, row.shift);
+  return modifier_text(row.alt, row.ctrl, row.shift, row.win);
 }
 unsigned modifier_mask(const HotkeyRow& row);
 inline constexpr std::string_view flag_text(bool set) {
@@ -66,6 +75,11 @@ inline constexpr std::array<ColumnSpec, kColumnCount> kColumns{{
 // What the Key column shows: the key's name, or "Code N" for a code the key
 // table does not know.
 std::string key_text(const HotkeyRow& row);
+
+// The whole shortcut as the user reads it: "Alt+Ctrl+E".
+inline std::string shortcut_text(const HotkeyRow& row) {
+  return modifier_text(row) + key_text(row);
+}
 
 // The texts of the seven columns, left to right.
 std::array<std::string, kColumnCount> column_texts(const HotkeyRow& row);

@@ -13,6 +13,18 @@ namespace {
 constexpr std::array<std::string_view, 7> kRowKeys{"Key", "Checked", "Image", "Path", "Alt", "Ctrl", "Shift"};
 constexpr int kDefaultKeyCode = 48;
 
+// Values a row has only when the user gave it them. They are written only
+// then, so a file that never used them saves back byte for byte; a key left
+// from an earlier save is set back to "none" rather than kept.
+void write_optional(settings::IniDocument& document, const std::string& key, bool present,
+                    std::string_view value, std::string_view none) {
+  if (present) {
+    settings::write_string(document, kHotkeysSection, key, value);
+  } else if (document.find(kHotkeysSection, key)) {
+    settings::write_string(document, kHotkeysSection, key, none);
+  }
+}
+
 std::string indexed(std::string_view prefix, int n) {
   return std::string(prefix) + std::to_string(n);
 }
@@ -67,6 +79,9 @@ std::vector<HotkeyRow> load_hotkeys(const settings::IniDocument& document,
     row.alt = read_bool(document, kHotkeysSection, indexed("Alt", n), true);
     row.ctrl = read_bool(document, kHotkeysSection, indexed("Ctrl", n), true);
     row.shift = read_bool(document, kHotkeysSection, indexed("Shift", n), false);
+    row.win = read_bool(document, kHotkeysSection, indexed("Win", n), false);
+    row.arguments = settings::read_string(document, kHotkeysSection, indexed("Args", n), "");
+    row.start_in = settings::read_string(document, kHotkeysSection, indexed("StartIn", n), "");
     if (const auto name = key_name_for_code(code)) {
       row.key_name = std::string(*name);
     } else {
@@ -92,6 +107,9 @@ void store_hotkeys(std::span<const HotkeyRow> rows, settings::IniDocument& docum
     write_bool(document, kHotkeysSection, indexed("Alt", n), row.alt);
     write_bool(document, kHotkeysSection, indexed("Ctrl", n), row.ctrl);
     write_bool(document, kHotkeysSection, indexed("Shift", n), row.shift);
+    write_optional(document, indexed("Win", n), row.win, "1", "0");
+    write_optional(document, indexed("Args", n), !row.arguments.empty(), row.arguments, "");
+    write_optional(document, indexed("StartIn", n), !row.start_in.empty(), row.start_in, "");
     ++n;
   }
 }

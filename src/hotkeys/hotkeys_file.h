@@ -32,8 +32,9 @@ std::vector<HotkeyRow> default_hotkeys();
 std::vector<HotkeyRow> load_hotkeys(const settings::IniDocument& document,
                                     const std::optional<std::string>& computer_name);
 
-// Writes Count and every row's seven values; keys of positions at or above
-// the new Count stay as they are. Every action text reads back unchanged.
+// Writes Count and every row's seven values, and Win, Args and StartIn for
+// the rows that have them; keys of positions at or above the new Count stay
+// as they are. Every text reads back unchanged.
 void store_hotkeys(std::span<const HotkeyRow> rows, settings::IniDocument& document);
 
 // Whether a document holds Count and all seven values of every row below

@@ -1,26 +1,66 @@
 #include "tray/tray_icon.h"
 
 #include <utility>
+#include <vector>
 
 namespace vantrel::tray {
 namespace {
 
 constexpr std::size_t kTipCharacters = 63;
+constexpr std::size_t kBalloonTextCharacters = 255;
 
 bool is_continuation_byte(char byte) {
   return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
+std::size_t character_count(std::string_view text) {
+  std::size_t characters = 0;
+  for (char byte : text) {
+    if (!is_continuation_byte(byte)) ++characters;
+  }
+  return characters;
+}
+
+std::string cut_characters(std::string_view text, std::size_t limit) {
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (is_continuation_byte(text[i])) continue;
+    if (characters == limit) return std::string(text.substr(0, i));
+    ++characters;
+  }
+  return std::string(text);
+}
+
 }  // namespace
 
 std::string cut_tip(std::string_view hint) {
-  std::size_t characters = 0;
-  for (std::size_t i = 0; i < hint.size(); ++i) {
-    if (is_continuation_byte(hint[i])) continue;
-    if (characters == kTipCharacters) return std::string(hint.substr(0, i));
-    ++characters;
+  return cut_characters(hint, kTipCharacters);
+}
+
+Balloon cut_balloon(const Balloon& balloon) {
+  Balloon cut{cut_characters(balloon.title, kTipCharacters), balloon.text};
+  if (character_count(balloon.text) <= kBalloonTextCharacters) return cut;
+  std::vector<std::string_view> lines;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = balloon.text.find('\n', start);
+    lines.push_back(
+        std::string_view(balloon.text).substr(start, end == std::string::npos ? end : end - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
   }
-  return std::string(hint);
+  // As many whole lines as leave room for the count of the rest; a first
+  // line too long for that is cut instead.
+  for (std::size_t kept = lines.size() - 1; kept > 0; --kept) {
+    std::string text;
+    for (std::size_t i = 0; i < kept; ++i) text.append(lines[i]).append("\n");
+    text += "and " + std::to_string(lines.size() - kept) + " more";
+    if (character_count(text) <= kBalloonTextCharacters) {
+      cut.text = std::move(text);
+      return cut;
+    }
+  }
+  cut.text = cut_characters(balloon.text, kBalloonTextCharacters);
+  return cut;
 }
 
 std::optional<std::size_t> default_item(const std::vector<TrayMenuItem>& items) {
@@ -108,7 +148,23 @@ bool TTrayIcon::try_add() {
   const IconData data = icon_data();
   // A refused add of an icon that is already there (an add that timed out
   // but went through) is no failure: the icon is just brought up to date.
-  return shell_.add_icon(data) || shell_.modify_icon(data);
+  added_ = shell_.add_icon(data) || shell_.modify_icon(data);
+  if (added_) show_waiting_balloon();
+  return added_;
+}
+
+void TTrayIcon::show_balloon(Balloon balloon) {
+  waiting_balloon_ = cut_balloon(balloon);
+  if (icon_visible_ && added_) show_waiting_balloon();
+}
+
+void TTrayIcon::show_waiting_balloon() {
+  if (!waiting_balloon_) return;
+  // Once asked, it is done: a balloon the shell refuses is not worth a
+  // second try at some later, unrelated moment.
+  const Balloon balloon = std::move(*waiting_balloon_);
+  waiting_balloon_.reset();
+  shell_.show_balloon(icon_data(), balloon);
 }
 
 void TTrayIcon::retry_add() {
@@ -123,6 +179,7 @@ void TTrayIcon::stop_retrying() {
 
 bool TTrayIcon::remove_icon() {
   icon_visible_ = false;
+  added_ = false;
   stop_retrying();
   return shell_.delete_icon(icon_data());
 }

@@ -13,6 +13,11 @@ namespace vantrel::tray {
 // shell's 64-character field with its terminator. Cut at whole characters.
 std::string cut_tip(std::string_view hint);
 
+// A balloon as the shell takes it: the title at most 63 characters, the
+// text at most 255. Text too long loses whole lines from the end, the last
+// line left saying how many ("and 3 more").
+Balloon cut_balloon(const Balloon& balloon);
+
 // How often a refused NIM_ADD is tried again, one try per retry tick.
 inline constexpr int kAddRetries = 5;
 
@@ -66,6 +71,11 @@ class TTrayIcon {
   IconData icon_data() const;
   void show_tray_menu();
   void go_to_tray();
+  // Shows the balloon over the icon. While the icon is off (or the shell
+  // has not taken it yet) the balloon waits and shows once the icon is
+  // added; a newer balloon replaces a waiting one.
+  void show_balloon(Balloon balloon);
+  bool balloon_waiting() const { return waiting_balloon_.has_value(); }
 
   // The callback message's mouse message.
   void notification(unsigned mouse_message);
@@ -80,6 +90,7 @@ class TTrayIcon {
 
  private:
   bool try_add();
+  void show_waiting_balloon();
   void stop_retrying();
   void apply_cycle_timer();
   Point cursor();
@@ -103,6 +114,9 @@ class TTrayIcon {
   bool minimize_to_tray_ = false;
   bool left_button_down_ = false;
   int retries_left_ = 0;
+  // Whether the shell holds the icon now.
+  bool added_ = false;
+  std::optional<Balloon> waiting_balloon_;
 };
 
 }  // namespace vantrel::tray

@@ -86,6 +86,21 @@ bool TrayIconWindow::modify_icon(const IconData& icon) {
   return notify_shell(NIM_MODIFY, icon);
 }
 
+bool TrayIconWindow::show_balloon(const IconData&, const Balloon& balloon) {
+  if (!handle()) return false;
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = handle();
+  data.uID = kIconIdentifier;
+  data.uFlags = NIF_INFO;
+  data.dwInfoFlags = NIIF_WARNING;
+  const std::wstring title = win32::widen(balloon.title);
+  const std::wstring text = win32::widen(balloon.text);
+  std::wcsncpy(data.szInfoTitle, title.c_str(), std::size(data.szInfoTitle) - 1);
+  std::wcsncpy(data.szInfo, text.c_str(), std::size(data.szInfo) - 1);
+  return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
 void TrayIconWindow::set_cycle_timer(unsigned interval) {
   if (!handle()) return;
   if (interval == 0) {

@@ -39,6 +39,7 @@ class TrayIconWindow : public win32::Window, private TrayShell {
   bool add_icon(const IconData& icon) override;
   bool delete_icon(const IconData& icon) override;
   bool modify_icon(const IconData& icon) override;
+  bool show_balloon(const IconData& icon, const Balloon& balloon) override;
   void set_cycle_timer(unsigned interval) override;
   void set_add_retry_timer(bool running) override;
   std::optional<Point> cursor_position() override;

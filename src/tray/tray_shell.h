@@ -50,6 +50,14 @@ struct IconData {
   bool operator==(const IconData&) const = default;
 };
 
+// A notification balloon over the icon: a warning with a title and text
+// (lines separated by "\n").
+struct Balloon {
+  std::string title;
+  std::string text;
+  bool operator==(const Balloon&) const = default;
+};
+
 struct TrayMenuItem {
   std::string caption;
   // The item a double click on the icon chooses.
@@ -75,6 +83,7 @@ class TrayShell {
   virtual bool add_icon(const IconData& icon) = 0;
   virtual bool delete_icon(const IconData& icon) = 0;
   virtual bool modify_icon(const IconData& icon) = 0;
+  virtual bool show_balloon(const IconData& icon, const Balloon& balloon) = 0;
   // 0 stops the animation's timer; anything else (re)starts it.
   virtual void set_cycle_timer(unsigned interval) = 0;
   virtual void set_add_retry_timer(bool running) = 0;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace vantrel::actions {
 namespace {
 
@@ -13,9 +15,19 @@ class RecordingServices : public ActionServices {
   audio::Levels read_volume() override { return levels; }
   bool show_volume_progress_setting() const override { return progress; }
   bool toggle_mute() override { return muted = !muted; }
-  long long shell_open(const std::string& action) override {
-    calls.push_back("open " + action);
+  long long shell_open(const ShellRequest& request) override {
+    std::string call = "open " + request.file;
+    if (!request.parameters.empty() || !request.directory.empty())
+      call += " [" + request.parameters + "] in [" + request.directory + "]";
+    calls.push_back(call);
     return shell_result;
+  }
+  std::string expand_environment(const std::string& text) override {
+    return actions::expand_environment(text, [this](std::string_view name) -> std::optional<std::string> {
+      const auto found = environment.find(std::string(name));
+      if (found == environment.end()) return std::nullopt;
+      return found->second;
+    });
   }
   void show_osd(const std::string& text) override { calls.push_back("osd " + text); }
   std::optional<std::string> show_volume_progress(double l, double r) override {
@@ -30,6 +42,8 @@ class RecordingServices : public ActionServices {
   bool muted = false;
   long long shell_result = 42;
   std::optional<std::string> bar_error;
+  std::map<std::string, std::string> environment{
+      {"USERPROFILE", "C:\\Users\\ann"}, {"TOOL", "%HOME%"}, {"HOME", "never"}};
 };
 
 using Calls = std::vector<std::string>;
@@ -118,6 +132,68 @@ TEST(Dispatch, ShellLaunchShowsTheNameAndReportsOnlyWhenTesting) {
   s.shell_result = 42;
   run_hotkey_action(" VolumeUp", true, s);
   EXPECT_EQ(s.calls, (Calls{"open  VolumeUp", "osd  VolumeUp", "box Execution OK!"}));
+}
+
+TEST(Dispatch, EnvironmentExpansion) {
+  RecordingServices s;
+  const struct {
+    const char* text;
+    const char* expanded;
+  } cases[] = {
+      {"%USERPROFILE%\\Documents", "C:\\Users\\ann\\Documents"},
+      {"a %USERPROFILE% b %USERPROFILE%", "a C:\\Users\\ann b C:\\Users\\ann"},
+      {"%NOSUCH%\\x", "%NOSUCH%\\x"},
+      // An unknown name keeps both its marks: "%B%" is no name here.
+      {"%NOSUCH%USERPROFILE%", "%NOSUCH%USERPROFILE%"},
+      {"%NOSUCH%%USERPROFILE%", "%NOSUCH%C:\\Users\\ann"},
+      {"100%", "100%"},
+      {"50% of %USERPROFILE", "50% of %USERPROFILE"},
+      {"%%", "%%"},
+      {"%%USERPROFILE%", "%%USERPROFILE%"},
+      // A value is put in as it is, never expanded again.
+      {"%TOOL%", "%HOME%"},
+      {"", ""},
+      {"no marks", "no marks"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(s.expand_environment(c.text), c.expanded) << c.text;
+}
+
+TEST(Dispatch, LaunchHandsArgumentsAndFolderExpandedToTheShell) {
+  RecordingServices s;
+  const struct {
+    Launch launch;
+    const char* call;
+    const char* osd;
+  } cases[] = {
+      {{"%USERPROFILE%\\tool.exe", "one \"two three\"", "%USERPROFILE%\\Documents"},
+       "open C:\\Users\\ann\\tool.exe [one \"two three\"] in [C:\\Users\\ann\\Documents]",
+       "osd tool.exe"},
+      {{"x.exe", "--in %USERPROFILE%", ""}, "open x.exe [--in C:\\Users\\ann] in []", "osd x.exe"},
+      {{"x.exe", "", "D:\\work"}, "open x.exe [] in [D:\\work]", "osd x.exe"},
+      {{"notepad.exe", "", ""}, "open notepad.exe", "osd notepad.exe"},
+  };
+  for (const auto& c : cases) {
+    s.calls.clear();
+    run_hotkey_action(c.launch, false, s);
+    EXPECT_EQ(s.calls, (Calls{c.call, c.osd})) << c.launch.action;
+  }
+  // Built-in names are matched as written, and take no arguments.
+  s.calls.clear();
+  s.environment["V"] = "VolumeUp";
+  run_hotkey_action(Launch{"%V%", "", ""}, false, s);
+  EXPECT_EQ(s.calls, (Calls{"open VolumeUp", "osd %V%"}));
+  s.calls.clear();
+  s.progress = false;
+  run_hotkey_action(Launch{"VolumeUp", "ignored", "C:\\"}, false, s);
+  EXPECT_EQ(s.calls, (Calls{"raise", "osd Volume"}));
+}
+
+TEST(Dispatch, LaunchOfARowTakesItsThreeTexts) {
+  hotkeys::HotkeyRow row;
+  row.action = "a.exe";
+  row.arguments = "-x";
+  row.start_in = "C:\\w";
+  EXPECT_EQ(launch_of(row), (Launch{"a.exe", "-x", "C:\\w"}));
 }
 
 TEST(Dispatch, FindsTheRowCarryingTheIdentifier) {

@@ -146,6 +146,11 @@ TEST(HotkeyEditorPending, EveryEditEnablesApplyAndFillDisablesIt) {
       {"Execute", [](HotkeyEditor& e) { e.set_action("notepad.exe"); },
        [](const PanelFields& f) { return f.action == "notepad.exe"; }},
       {"icon", [](HotkeyEditor& e) { e.choose_icon(7); }, [](const PanelFields& f) { return f.icon == 7; }},
+      {"Win", [](HotkeyEditor& e) { e.set_win(true); }, [](const PanelFields& f) { return f.win; }},
+      {"Arguments", [](HotkeyEditor& e) { e.set_arguments("-q"); },
+       [](const PanelFields& f) { return f.arguments == "-q"; }},
+      {"Start in", [](HotkeyEditor& e) { e.set_start_in("C:\\"); },
+       [](const PanelFields& f) { return f.start_in == "C:\\"; }},
   };
   for (const auto& edit : edits) {
     HotkeyEditor editor;
@@ -205,6 +210,47 @@ TEST(HotkeyEditorApply, WritesThePanelIntoTheRowAndRegistersIt) {
   EXPECT_EQ(registrar.calls, (std::vector<std::string>{"unregister 3", "register 3 5 101"}));
   EXPECT_EQ(rows[0], three_rows()[0]);
   EXPECT_EQ(rows[2], three_rows()[2]);
+}
+
+// The Windows key, the arguments and the folder go into the row with the
+// rest; the panel shows them back for the row, and the Windows key reaches
+// the system.
+TEST(HotkeyEditorApply, WindowsKeyArgumentsAndFolder) {
+  FakeRegistrar registrar;
+  std::vector<HotkeyRow> rows = three_rows();
+  HotkeyEditor editor;
+  editor.fill(rows, 2);
+  editor.set_win(true);
+  editor.set_alt(false);
+  editor.choose_key(key_at("K"));
+  editor.set_action("%WINDIR%\\tool.exe");
+  editor.set_arguments("one \"two three\"");
+  editor.set_start_in("%TEMP%");
+  EXPECT_EQ(editor.apply(rows, 2, registrar).outcome, ApplyOutcome::applied);
+  EXPECT_TRUE(rows[2].win);
+  EXPECT_EQ(rows[2].arguments, "one \"two three\"");
+  EXPECT_EQ(rows[2].start_in, "%TEMP%");
+  EXPECT_EQ(hotkeys::modifier_text(rows[2]), "Win+");
+  EXPECT_EQ(registrar.calls, (std::vector<std::string>{"unregister 9", "register 9 8 75"}));
+  EXPECT_EQ(test_action(rows, 2), (actions::Launch{"%WINDIR%\\tool.exe", "one \"two three\"", "%TEMP%"}));
+
+  HotkeyEditor other;
+  other.fill(rows, 2);
+  EXPECT_TRUE(other.fields().win);
+  EXPECT_EQ(other.fields().arguments, "one \"two three\"");
+  EXPECT_EQ(other.fields().start_in, "%TEMP%");
+  other.fill(rows, 0);
+  EXPECT_FALSE(other.fields().win);
+  EXPECT_EQ(other.fields().arguments, "");
+
+  // Emptied fields empty the row's: the launch is as it always was.
+  editor.fill(rows, 2);
+  editor.set_arguments("");
+  editor.set_start_in("");
+  editor.set_win(false);
+  EXPECT_EQ(editor.apply(rows, 2, registrar).outcome, ApplyOutcome::applied);
+  EXPECT_EQ(test_action(rows, 2), (actions::Launch{"%WINDIR%\\tool.exe", "", ""}));
+  EXPECT_EQ(registrar.calls.back(), "register 9 0 75");
 }
 
 TEST(HotkeyEditorApply, OutcomesWhenItCannotComplete) {
@@ -438,8 +484,8 @@ TEST(HotkeyEditorTest, RunsTheStoredActionNotTheTypedOne) {
   HotkeyEditor editor;
   editor.fill(rows, 1);
   editor.set_action("typed.exe");
-  EXPECT_EQ(test_action(rows, 1), "b.exe");
-  EXPECT_EQ(test_action(rows, 2), "VolumeUp");
+  EXPECT_EQ(test_action(rows, 1), (actions::Launch{"b.exe", "", ""}));
+  EXPECT_EQ(test_action(rows, 2), (actions::Launch{"VolumeUp", "", ""}));
   EXPECT_EQ(test_action(rows, -1), std::nullopt);
   EXPECT_EQ(test_action(rows, 3), std::nullopt);
 }

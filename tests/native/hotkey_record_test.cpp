@@ -26,6 +26,45 @@ TEST(HotkeyRecord, ModifierTextAndMaskForEveryCombination) {
   }
 }
 
+// The Windows key comes first and adds 8; without it every text and mask
+// is what it always was.
+TEST(HotkeyRecord, ModifierTextAndMaskWithTheWindowsKey) {
+  const struct {
+    bool win, alt, ctrl, shift;
+    const char* text;
+    unsigned mask;
+  } cases[] = {
+      {false, false, false, false, "", 0},
+      {false, true, false, false, "Alt+", 1},
+      {false, false, true, false, "Ctrl+", 2},
+      {false, true, true, false, "Alt+Ctrl+", 3},
+      {false, false, false, true, "Shift+", 4},
+      {false, true, false, true, "Alt+Shift+", 5},
+      {false, false, true, true, "Ctrl+Shift+", 6},
+      {false, true, true, true, "Alt+Ctrl+Shift+", 7},
+      {true, false, false, false, "Win+", 8},
+      {true, true, false, false, "Win+Alt+", 9},
+      {true, false, true, false, "Win+Ctrl+", 10},
+      {true, true, true, false, "Win+Alt+Ctrl+", 11},
+      {true, false, false, true, "Win+Shift+", 12},
+      {true, true, false, true, "Win+Alt+Shift+", 13},
+      {true, false, true, true, "Win+Ctrl+Shift+", 14},
+      {true, true, true, true, "Win+Alt+Ctrl+Shift+", 15},
+  };
+  for (const auto& c : cases) {
+    HotkeyRow row;
+    row.win = c.win;
+    row.alt = c.alt;
+    row.ctrl = c.ctrl;
+    row.shift = c.shift;
+    row.key_name = "K";
+    EXPECT_EQ(modifier_text(row), c.text);
+    EXPECT_EQ(modifier_mask(row), c.mask) << c.text;
+    EXPECT_EQ(shortcut_text(row), std::string(c.text) + "K");
+    EXPECT_EQ(column_texts(row)[0], c.text);
+  }
+}
+
 std::vector<HotkeyRow> rows_with_ids(std::initializer_list<int> ids) {
   std::vector<HotkeyRow> rows;
   for (int id : ids) {

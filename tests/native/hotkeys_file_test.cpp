@@ -195,6 +195,92 @@ TEST(HotkeysFile, ShorterListLeavesTheOldKeysBehind) {
   EXPECT_EQ(load_hotkeys(doc, std::nullopt).size(), 5u);
 }
 
+// Files written before the Windows key, arguments and start-in folder
+// existed: they load as before and a save writes them back unchanged.
+TEST(HotkeysFile, OlderFilesSaveBackByteForByte) {
+  const char* files[] = {
+      "[HotKeys]\r\nCount=2\r\n"
+      "Key0=78\r\nChecked0=1\r\nImage0=7\r\nPath0=notepad.exe\r\nAlt0=1\r\nCtrl0=1\r\nShift0=0\r\n"
+      "Key1=69\r\nChecked1=0\r\nImage1=34\r\nPath1=C:\\\r\nAlt1=0\r\nCtrl1=1\r\nShift1=1\r\n",
+      "; mine\n[HotKeys]\nCount=1\nKey0=112\nChecked0=1\nImage0=3\nPath0=\" x "
+      "\"\nAlt0=0\nCtrl0=0\nShift0=1\n",
+  };
+  for (const char* text : files) {
+    IniDocument doc = IniDocument::parse(text);
+    const auto rows = load_hotkeys(doc, std::nullopt);
+    for (const HotkeyRow& row : rows) {
+      EXPECT_FALSE(row.win);
+      EXPECT_EQ(row.arguments, "");
+      EXPECT_EQ(row.start_in, "");
+    }
+    store_hotkeys(rows, doc);
+    EXPECT_EQ(doc.text(), text);
+  }
+}
+
+TEST(HotkeysFile, WindowsKeyArgumentsAndFolderAreWrittenOnlyWhenUsed) {
+  std::vector<HotkeyRow> rows(3, HotkeyRow{true, true, false, "K", "a.exe", 1, true, 0});
+  rows[1].win = true;
+  rows[1].arguments = "one \"two three\"";
+  rows[2].start_in = "%USERPROFILE%\\Documents";
+  IniDocument doc;
+  store_hotkeys(rows, doc);
+  const std::string text = doc.text();
+  for (const char* absent : {"Win0", "Args0", "StartIn0", "StartIn1", "Win2", "Args2"})
+    EXPECT_EQ(text.find(std::string(absent) + "="), std::string::npos) << absent;
+  EXPECT_NE(text.find("Shift1=0\r\nWin1=1\r\nArgs1=one \"two three\"\r\nKey2="), std::string::npos) << text;
+  EXPECT_NE(text.find("Shift2=0\r\nStartIn2=%USERPROFILE%\\Documents\r\n"), std::string::npos) << text;
+
+  const auto loaded = load_hotkeys(doc, std::nullopt);
+  ASSERT_EQ(loaded.size(), 3u);
+  for (std::size_t n = 0; n < 3; ++n) {
+    EXPECT_EQ(loaded[n].win, rows[n].win) << n;
+    EXPECT_EQ(loaded[n].arguments, rows[n].arguments) << n;
+    EXPECT_EQ(loaded[n].start_in, rows[n].start_in) << n;
+  }
+
+  // The row that had them moves away: its old keys are set back, not left
+  // to come back on the next load.
+  rows.erase(rows.begin());
+  store_hotkeys(rows, doc);
+  EXPECT_EQ(value(doc, "Win1"), "0");
+  EXPECT_EQ(value(doc, "Args0"), "one \"two three\"");
+  const auto after = load_hotkeys(doc, std::nullopt);
+  ASSERT_EQ(after.size(), 2u);
+  EXPECT_TRUE(after[0].win);
+  EXPECT_FALSE(after[1].win);
+  EXPECT_EQ(after[1].arguments, "");
+  EXPECT_EQ(after[1].start_in, "%USERPROFILE%\\Documents");
+}
+
+TEST(HotkeysFile, ReadsTheNewValuesByTheirRules) {
+  const struct {
+    const char* lines;
+    bool win;
+    const char* arguments;
+    const char* start_in;
+  } cases[] = {
+      {"Win0=1\r\n", true, "", ""},
+      {"Win0=0\r\n", false, "", ""},
+      {"Win0=7\r\n", true, "", ""},
+      {"Win0=yes\r\n", false, "", ""},
+      {"win0=0x1\r\n", true, "", ""},
+      {"Args0=  -a -b  \r\nStartIn0=C:\\Temp\r\n", false, "-a -b", "C:\\Temp"},
+      // One pair of quotes around the whole value goes, as the profile
+      // functions drop it; quotes inside stay.
+      {"Args0=\"\"x y\" z\"\r\n", false, "\"x y\" z", ""},
+      {"Args0=one \"two three\"\r\n", false, "one \"two three\"", ""},
+      {"StartIn0=\r\n", false, "", ""},
+  };
+  for (const auto& c : cases) {
+    const auto rows = load_text(std::string("[HotKeys]\r\nCount=1\r\nPath0=a.exe\r\n") + c.lines);
+    ASSERT_EQ(rows.size(), 1u) << c.lines;
+    EXPECT_EQ(rows[0].win, c.win) << c.lines;
+    EXPECT_EQ(rows[0].arguments, c.arguments) << c.lines;
+    EXPECT_EQ(rows[0].start_in, c.start_in) << c.lines;
+  }
+}
+
 TEST(HotkeysFile, EmptyListStoresCountZeroAndLoadsDefaults) {
   IniDocument doc;
   store_hotkeys({}, doc);

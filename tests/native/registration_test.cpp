@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -64,6 +65,68 @@ TEST(Registration, StartupRegistersEnabledRowsAndDisablesFailures) {
   EXPECT_EQ(registrar.calls,
             (std::vector<std::string>{"register 17 3 78", "register 3 3 78", "register 9 3 88",
                                       "register 12 0 112", "register 8 2 101"}));
+}
+
+// The same key with and without the Windows key are two shortcuts; the
+// Windows key goes to the system as MOD_WIN (8), and nothing suppresses
+// the repeat of a held key.
+TEST(Registration, WindowsKeyIsAModifierOfItsOwn) {
+  FakeRegistrar registrar;
+  std::vector<HotkeyRow> rows{row(7, "K", false, false, false, true), row(3, "K", false, false, false, true),
+                              row(9, "K", true, true, false, true), row(4, "K", true, true, false, true)};
+  rows[1].win = true;
+  rows[3].win = true;
+  const auto refused = register_enabled_hotkeys(rows, registrar);
+  EXPECT_TRUE(refused.empty());
+  EXPECT_EQ(registrar.calls, (std::vector<std::string>{"register 7 0 75", "register 3 8 75",
+                                                       "register 9 3 75", "register 4 11 75"}));
+
+  // Applying: only a row with all four flags alike conflicts.
+  const struct {
+    bool win, alt, ctrl;
+    std::optional<std::string> conflict;
+  } cases[] = {
+      {true, false, false, "HotKey exists on ID 2 ! Choose another one!"},
+      {false, false, false, "HotKey exists on ID 1 ! Choose another one!"},
+      {true, true, true, "HotKey exists on ID 4 ! Choose another one!"},
+      {false, true, true, "HotKey exists on ID 3 ! Choose another one!"},
+      {true, true, false, std::nullopt},
+      {true, false, true, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    std::vector<HotkeyRow> list = rows;
+    list.push_back(row(12, "K", c.alt, c.ctrl, false, true));
+    list.back().win = c.win;
+    const ReregisterResult result = reregister_hotkey(list, 4, registrar);
+    EXPECT_EQ(result.may_continue, !c.conflict) << modifier_text(list.back());
+    EXPECT_EQ(result.message, c.conflict) << modifier_text(list.back());
+  }
+}
+
+TEST(Registration, StartupTellsWhichRowsWereRefused) {
+  FakeRegistrar registrar;
+  registrar.taken.insert({3, 'E'});
+  registrar.taken.insert({8 + 4, 'W'});
+  std::vector<HotkeyRow> rows{row(7, "E", true, true, false, true),   row(3, "N", true, true, false, true),
+                              row(9, "N", true, true, false, true),   row(5, "", true, true, false, true),
+                              row(12, "W", false, false, true, true), row(4, "E", true, true, false, false)};
+  rows[0].action = "C:\\";
+  rows[2].action = "notepad.exe";
+  rows[4].win = true;
+  rows[4].action = "%WINDIR%\\write.exe";
+  const auto refused = register_enabled_hotkeys(rows, registrar);
+  // The row without a key and the disabled row were never the system's to
+  // refuse.
+  EXPECT_EQ(refused, (std::vector<std::size_t>{0, 2, 4}));
+  EXPECT_EQ(refused_hotkeys_message(rows, refused),
+            "Alt+Ctrl+E (C:\\) is used by another program\n"
+            "Alt+Ctrl+N (notepad.exe) is used by hotkey ID 3\n"
+            "Win+Shift+W (%WINDIR%\\write.exe) is used by another program");
+  EXPECT_EQ(refused_hotkeys_message(rows, {}), "");
+
+  FakeRegistrar free;
+  std::vector<HotkeyRow> all_free{row(7, "E", true, true, false, true), row(3, "N", true, true, false, true)};
+  EXPECT_TRUE(register_enabled_hotkeys(all_free, free).empty());
 }
 
 // The conflict message names the other row by its place in the list,

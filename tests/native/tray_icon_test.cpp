@@ -52,6 +52,10 @@ class FakeShell : public TrayShell {
                   std::to_string(at.y));
   }
   void hide_application() override { log.push_back("hide application"); }
+  bool show_balloon(const IconData& icon, const Balloon& balloon) override {
+    log.push_back("balloon on " + frame_text(icon) + " '" + balloon.title + "' '" + balloon.text + "'");
+    return true;
+  }
 
   void clear() { log.clear(); }
 };
@@ -405,6 +409,73 @@ TEST(TrayIconStart, StartMinimizedHidesTheApplicationThenAddsTheIcon) {
   hidden_shell.clear();
   hidden.loaded();
   EXPECT_EQ(hidden_shell.log, (Events{"modify none", "delete"}));
+}
+
+// Start-up's balloon: at once over an icon the shell holds, else kept for
+// the moment the icon is added, and shown only once.
+TEST_F(TrayIconTest, BalloonShowsOverTheIconOrWaitsForIt) {
+  icon.show_balloon({"Vantrel", "Alt+Ctrl+E (C:\\) is used by another program"});
+  EXPECT_EQ(shell.log, (Events{"balloon on 0 'Vantrel' 'Alt+Ctrl+E (C:\\) is used by another program'"}));
+  EXPECT_FALSE(icon.balloon_waiting());
+
+  // The icon is off: nothing shows until it comes back, then the newest.
+  icon.remove_icon();
+  shell.clear();
+  icon.show_balloon({"Vantrel", "first"});
+  icon.show_balloon({"Vantrel", "second"});
+  EXPECT_EQ(shell.log, Events{});
+  EXPECT_TRUE(icon.balloon_waiting());
+  icon.add_icon();
+  EXPECT_EQ(shell.log, (Events{"add 0 'Vantrel'", "balloon on 0 'Vantrel' 'second'"}));
+  shell.clear();
+  icon.remove_icon();
+  icon.add_icon();
+  EXPECT_EQ(shell.log, (Events{"delete", "add 0 'Vantrel'"})) << "shown once only";
+
+  // A shell that refuses the icon: the balloon waits for a retry that
+  // succeeds.
+  icon.remove_icon();
+  shell.accept_add = false;
+  shell.accept_modify = false;
+  icon.add_icon();
+  shell.clear();
+  icon.show_balloon({"Vantrel", "late"});
+  EXPECT_EQ(shell.log, Events{});
+  shell.accept_add = true;
+  icon.retry_add();
+  EXPECT_EQ(shell.log, (Events{"add 0 'Vantrel'", "balloon on 0 'Vantrel' 'late'"}));
+}
+
+TEST(TrayBalloon, LongTextLosesWholeLinesAndSaysHowMany) {
+  const std::string line40(39, 'x');  // with its line break, 40 characters
+  const auto lines = [&](int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += (i ? "\n" : "") + line40;
+    return text;
+  };
+  const struct {
+    std::string text;
+    std::string cut;
+  } cases[] = {
+      {lines(6), lines(6)},                   // 239 characters: whole
+      {lines(7), lines(6) + "\nand 1 more"},  // 279 characters
+      {lines(13), lines(6) + "\nand 7 more"},
+      {std::string(300, 'y'), std::string(255, 'y')},  // one line: cut
+      {std::string(255, 'y'), std::string(255, 'y')},
+  };
+  for (const auto& c : cases) {
+    const Balloon cut = cut_balloon({"t", c.text});
+    EXPECT_EQ(cut.text, c.cut) << c.text.size();
+    EXPECT_LE(cut.text.size(), 255u);
+  }
+  // Characters, not bytes: 200 two-byte letters fit.
+  const std::string letters = [] {
+    std::string text;
+    for (int i = 0; i < 200; ++i) text += "\xC3\xA9";
+    return text;
+  }();
+  EXPECT_EQ(cut_balloon({"t", letters}).text, letters);
+  EXPECT_EQ(cut_balloon({std::string(70, 'T'), "x"}).title, std::string(63, 'T'));
 }
 
 }  // namespace

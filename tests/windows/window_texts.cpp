@@ -1,4 +1,4 @@
-// window_texts.exe boxes | panel
+// window_texts.exe boxes | panel | balloons
 // What a user reads on the running Vantrel's screen, for the end-to-end
 // tests, in UTF-8 with line breaks written as \n:
 //   boxes  one line per open message box: its caption, a tab, its text;
@@ -6,7 +6,10 @@
 //          class, enabled (1/0), visible (1/0), state (a check box's mark,
 //          a list's selected entry, -1 for none) and text, tab-separated;
 //          then "focus" and the identifier of the control that has the
-//          keyboard focus (the list is 100; 0 for none of the window's).
+//          keyboard focus (the list is 100; 0 for none of the window's);
+//   balloons one line per notification balloon on the screen (a visible
+//          balloon tooltip of any program, the notification area's
+//          included): its text.
 // Exit code 1 when the main window or its panel is not found.
 #include <windows.h>
 #include <commctrl.h>
@@ -66,6 +69,13 @@ BOOL CALLBACK print_box(HWND window, LPARAM) {
   return TRUE;
 }
 
+BOOL CALLBACK print_balloon(HWND window, LPARAM) {
+  if (!IsWindowVisible(window) || class_of(window) != TOOLTIPS_CLASSW) return TRUE;
+  if (!(GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON)) return TRUE;
+  std::printf("%s\n", utf8(text_of(window)).c_str());
+  return TRUE;
+}
+
 long state_of(HWND control, const std::wstring& name) {
   if (name == L"Button") return static_cast<long>(SendMessageW(control, BM_GETCHECK, 0, 0));
   if (name == L"ComboBox") return static_cast<long>(SendMessageW(control, CB_GETCURSEL, 0, 0));
@@ -79,6 +89,10 @@ long state_of(HWND control, const std::wstring& name) {
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "boxes") == 0) {
     EnumWindows(print_box, 0);
+    return 0;
+  }
+  if (argc > 1 && std::strcmp(argv[1], "balloons") == 0) {
+    EnumWindows(print_balloon, 0);
     return 0;
   }
   const HWND main_window = FindWindowW(L"TForm1", L"Vantrel");
