@@ -51,27 +51,71 @@ struct Running {
   int rows = -1;
 };
 
+struct WindowsOfProcess {
+  DWORD process_id;
+  std::string listing;
+};
+
+BOOL CALLBACK list_window(HWND window, LPARAM context) {
+  auto& found = *reinterpret_cast<WindowsOfProcess*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != found.process_id) return TRUE;
+  char class_name[128] = "";
+  char title[256] = "";
+  GetClassNameA(window, class_name, sizeof class_name);
+  GetWindowTextA(window, title, sizeof title);
+  found.listing += std::string(" [") + class_name + " \"" + title + "\"" +
+                   (IsWindowVisible(window) ? " visible" : " hidden") + "]";
+  return TRUE;
+}
+
+// What a start that never showed its window left behind: whether the
+// process still runs, and which top-level windows it has.
+std::string describe(const PROCESS_INFORMATION& process) {
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  WindowsOfProcess found{process.dwProcessId, {}};
+  EnumWindows(list_window, reinterpret_cast<LPARAM>(&found));
+  char text[64];
+  std::snprintf(text, sizeof text, code == STILL_ACTIVE ? "still running;" : "ended with %lu;",
+                static_cast<unsigned long>(code));
+  return text + (found.listing.empty() ? std::string(" no windows") : found.listing);
+}
+
 // Starts the program as Explorer would and waits until its list is filled
-// and its window shows.
-std::optional<Running> start(const std::string& exe) {
+// and its window shows. A loaded machine can make a start slow, so the wait
+// is long; a start that still fails is described, not taken for a loss.
+std::optional<Running> start(const std::string& exe, std::string* failure = nullptr) {
   Running running;
   std::string command_line = "\"" + exe + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessA(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &running.process))
+                      &running.process)) {
+    if (failure) *failure = "CreateProcess failed: " + std::to_string(GetLastError());
     return std::nullopt;
-  for (int tries = 0; tries < 3000; ++tries) {
+  }
+  const ULONGLONG deadline = GetTickCount64() + 60000;
+  while (GetTickCount64() < deadline) {
     running.window = FindWindowW(L"TForm1", L"Vantrel");
     if (running.window && IsWindowVisible(running.window)) {
       const HWND list = FindWindowExW(running.window, nullptr, WC_LISTVIEWW, nullptr);
       running.rows = list ? static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) : -1;
       return running;
     }
-    Sleep(5);
+    if (WaitForSingleObject(running.process.hProcess, 5) == WAIT_OBJECT_0) break;
   }
+  if (failure) *failure = describe(running.process);
   TerminateProcess(running.process.hProcess, 1);
+  WaitForSingleObject(running.process.hProcess, INFINITE);
+  CloseHandle(running.process.hThread);
+  CloseHandle(running.process.hProcess);
   return std::nullopt;
+}
+
+bool exists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void kill(Running& running) {
@@ -100,14 +144,17 @@ int main(int argc, char** argv) {
   const std::string folder = exe.substr(0, exe.find_last_of("\\/"));
   const std::string file = folder + "\\Hotkeys.ini";
   const std::string saving = file + ".saving";
+  const std::string settings = folder + "\\Settings.ini";
   const std::string before = old_text();
 
   // The save's duration, and what a whole save writes. Windows ending the
   // session makes the program save both files at once, as Exit would.
   write_file(file, before);
-  auto first = start(exe);
+  std::string first_failure;
+  auto first = start(exe, &first_failure);
   if (!first || first->rows != kRows) {
-    std::printf("the program did not show the %d rows (%d)\n", kRows, first ? first->rows : -1);
+    std::printf("the program did not show the %d rows (%d) %s\n", kRows, first ? first->rows : -1,
+                first_failure.c_str());
     return 1;
   }
   // The first save of a run is slower (caches are cold); the kills aim at
@@ -131,15 +178,21 @@ int main(int argc, char** argv) {
   int inside_save = 0;
   int lost = 0;
   int defaults_shown = 0;
+  int failed_starts = 0;
   for (int n = 0; n < kills; ++n) {
     const std::optional<std::string> now = read_file(file);
     if (now && *now != before) write_file(file, before);
     // A temporary file beside a whole file is a leftover, not a copy.
     if (now) DeleteFileA(saving.c_str());
-    auto running = start(exe);
+    std::string failure;
+    auto running = start(exe, &failure);
     if (!running) {
-      std::printf("kill %d: the program did not start\n", n);
-      ++lost;
+      std::printf(
+          "kill %d: the program did not show its window (%s); files: Hotkeys.ini %s, .saving %s, "
+          "Settings.ini %s, Settings.ini.saving %s\n",
+          n, failure.c_str(), exists(file) ? "present" : "missing", exists(saving) ? "present" : "missing",
+          exists(settings) ? "present" : "missing", exists(settings + ".saving") ? "present" : "missing");
+      ++failed_starts;
       break;
     }
     if (running->rows != kRows) {
@@ -167,7 +220,7 @@ int main(int argc, char** argv) {
 
   std::printf(
       "save of %d rows: %.1f ms; kills: %d; inside the save (temporary file left): %d; "
-      "files lost: %d; starts without the user's rows: %d\n",
-      kRows, save_ms, kills, inside_save, lost, defaults_shown);
-  return lost == 0 && defaults_shown == 0 ? 0 : 1;
+      "files lost: %d; starts without the user's rows: %d; starts without a window: %d\n",
+      kRows, save_ms, kills, inside_save, lost, defaults_shown, failed_starts);
+  return lost == 0 && defaults_shown == 0 && failed_starts == 0 ? 0 : 1;
 }
