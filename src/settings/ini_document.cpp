@@ -75,7 +75,8 @@ void IniDocument::add_line(Line line) {
   // Blank lines followed by more of the section belong to its body.
   std::move(section.trailing.begin(), section.trailing.end(), std::back_inserter(section.body));
   section.trailing.clear();
-  section.first_key.try_emplace(to_lower_ascii(line.name), section.body.size());
+  line.first_of_its_name =
+      section.first_key.try_emplace(to_lower_ascii(line.name), section.body.size()).second;
   section.body.push_back(std::move(line));
 }
 
@@ -110,12 +111,24 @@ const IniDocument::Section* IniDocument::find_section(std::string_view name) con
   return it == first_section_.end() ? nullptr : &sections_[it->second];
 }
 
+std::optional<std::size_t> IniDocument::find_line(const Section& section, std::string_view key) {
+  key = trim_profile_blanks(key);
+  if (section.next < section.body.size()) {
+    const Line& line = section.body[section.next];
+    if (line.first_of_its_name && base::equals_ignoring_case(line.name, key)) return section.next++;
+  }
+  const auto it = section.first_key.find(to_lower_ascii(key));
+  if (it == section.first_key.end()) return std::nullopt;
+  section.next = it->second + 1;
+  return it->second;
+}
+
 std::optional<std::string_view> IniDocument::find(std::string_view section, std::string_view key) const {
   const Section* found = find_section(section);
   if (!found) return std::nullopt;
-  const auto it = found->first_key.find(to_lower_ascii(trim_profile_blanks(key)));
-  if (it == found->first_key.end()) return std::nullopt;
-  const Line& line = found->body[it->second];
+  const auto index = find_line(*found, key);
+  if (!index) return std::nullopt;
+  const Line& line = found->body[*index];
   if (!line.value_start) return std::nullopt;
   // The system's reader takes a value as a C string: a NUL byte ends it.
   const std::string_view value = std::string_view(line.raw).substr(*line.value_start);
@@ -166,22 +179,24 @@ void IniDocument::set(std::string_view section_name, std::string_view key, std::
     return;
   }
   Section& section = sections_[found->second];
-  const std::string lowered_key = to_lower_ascii(key);
-  if (const auto it = section.first_key.find(lowered_key); it != section.first_key.end()) {
-    Line& line = section.body[it->second];
+  if (const auto index = find_line(section, key)) {
+    Line& line = section.body[*index];
     std::string raw = line.raw.substr(
         0, line.value_start ? *line.value_start
                             : leading_blanks(line.raw) + trim_profile_blanks(line.raw).size());
     if (!line.value_start) raw += '=';
     raw += clean;
     line = parse_line(std::move(raw), std::move(line.terminator));
+    line.first_of_its_name = true;
     return;
   }
   Line* before = !section.body.empty() ? &section.body.back() : (section.header ? &*section.header : nullptr);
   if (before && before->terminator.empty()) before->terminator = newline_;
   const std::size_t position = section.body.size();
   section.body.push_back(parse_line(concat({key, "=", clean}), newline_));
-  section.first_key.emplace(lowered_key, position);
+  section.body.back().first_of_its_name = true;
+  section.first_key.emplace(to_lower_ascii(key), position);
+  section.next = position + 1;
 }
 
 void IniDocument::end_with_line_break() {

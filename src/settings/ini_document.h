@@ -54,6 +54,7 @@ class IniDocument {
     bool blank = true;
     std::string name;                        // section or key name
     std::optional<std::size_t> value_start;  // offset of the value in raw
+    bool first_of_its_name = false;          // the one a lookup finds
   };
   // Lines above the first header form a nameless section without a header.
   struct Section {
@@ -66,11 +67,16 @@ class IniDocument {
     std::vector<Line> trailing;
     // Lower-cased key name to the body line of its first occurrence.
     std::unordered_map<std::string, std::size_t> first_key;
+    // Where the last lookup ended. Files are read and written key after
+    // key in file order, so the next key is usually the next line: checking
+    // there first spares most lookups the hash table.
+    mutable std::size_t next = 0;
   };
 
   static Line parse_line(std::string raw, std::string terminator);
   void add_line(Line line);
   const Section* find_section(std::string_view name) const;
+  static std::optional<std::size_t> find_line(const Section& section, std::string_view key);
   Line* last_line();
 
   std::string bom_;

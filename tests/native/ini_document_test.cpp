@@ -24,6 +24,27 @@ TEST(IniDocument, AnswersLikeTheProfileFunctions) {
   }
 }
 
+// Files are read key after key in file order; a key that appears twice must
+// still answer with its first line, however the lookups before it went.
+TEST(IniDocument, ALaterDuplicateNeverAnswers) {
+  IniDocument doc = IniDocument::parse("[S]\nA=1\nB=2\na=3\nC=4\nb=5\n");
+  for (int pass = 0; pass < 2; ++pass) {
+    EXPECT_EQ(doc.find("S", "A"), "1");
+    EXPECT_EQ(doc.find("S", "B"), "2");
+    EXPECT_EQ(doc.find("S", "A"), "1");
+    EXPECT_EQ(doc.find("S", "C"), "4");
+    EXPECT_EQ(doc.find("S", "B"), "2");
+    EXPECT_EQ(doc.find("S", "D"), std::nullopt);
+  }
+  doc.set("S", "B", "7");
+  doc.set("S", "a", "8");
+  doc.set("S", "D", "9");
+  doc.set("S", "b", "6");
+  EXPECT_EQ(doc.text(), "[S]\nA=8\nB=6\na=3\nC=4\nb=5\nD=9\n");
+  EXPECT_EQ(doc.find("S", "D"), "9");
+  EXPECT_EQ(doc.find("S", "a"), "8");
+}
+
 TEST(IniDocument, KeepsUntouchedLinesByteForByte) {
   const std::string file =
       "; my hotkeys\r\n[HotKeys]\r\n  Count = 2   \r\nPath0=\"a\"\r\n\r\n[Other]\r\nX = 1\r\n";
