@@ -27,6 +27,9 @@ enum ControlId : int {
   kTestId,
   kFunctionsId,
   kBrowseId,
+  kWinId,
+  kArgumentsId,
+  kStartInId,
   kLabelId = 0xFFFF,
 };
 
@@ -56,6 +59,12 @@ win32::UniqueGdi<HFONT> make_font(int pixels, int weight) {
   return win32::UniqueGdi<HFONT>(CreateFontW(-pixels, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                              DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
+}
+
+std::string window_text(HWND control) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return win32::narrow(text);
 }
 
 RECT at(int left, int top, int width, int height) {
@@ -120,7 +129,10 @@ void PropertiesPanel::create_controls() {
   // MS Sans Serif needs it, and the Alt column starts at 80.
   enabled_box_ = add_control(L"BUTTON", L"Enabled", WS_TABSTOP | BS_AUTOCHECKBOX, at(8, 26, 70, 17),
                              kEnabledId, bold_font_.get());
-  alt_box_ = add_control(L"BUTTON", L"Alt", WS_TABSTOP | BS_AUTOCHECKBOX, at(80, 10, 70, 17), kAltId, font);
+  // Alt leaves room beside it for the Windows key's box, which is a pixel
+  // shorter so that it stays clear of Control below.
+  alt_box_ = add_control(L"BUTTON", L"Alt", WS_TABSTOP | BS_AUTOCHECKBOX, at(80, 10, 38, 17), kAltId, font);
+  win_box_ = add_control(L"BUTTON", L"Win", WS_TABSTOP | BS_AUTOCHECKBOX, at(120, 10, 42, 16), kWinId, font);
   control_box_ =
       add_control(L"BUTTON", L"Control", WS_TABSTOP | BS_AUTOCHECKBOX, at(80, 26, 70, 17), kControlId, font);
   shift_box_ =
@@ -140,6 +152,13 @@ void PropertiesPanel::create_controls() {
   add_control(L"STATIC", L"Execute:", 0, at(28, 67, 50, 13), kLabelId, font);
   action_box_ = add_control(L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, at(80, 63, 329, 24), kActionId,
                             action_font_.get(), WS_EX_CLIENTEDGE);
+  // Two more rows under the action: what the launch is given.
+  add_control(L"STATIC", L"Arguments:", SS_RIGHT, at(8, 95, 70, 13), kLabelId, font);
+  arguments_box_ = add_control(L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, at(80, 91, 329, 24), kArgumentsId,
+                               action_font_.get(), WS_EX_CLIENTEDGE);
+  add_control(L"STATIC", L"Start in:", SS_RIGHT, at(8, 123, 70, 13), kLabelId, font);
+  start_in_box_ = add_control(L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, at(80, 119, 329, 24), kStartInId,
+                              action_font_.get(), WS_EX_CLIENTEDGE);
 
   const std::pair<std::unique_ptr<ui::TGradientButton>*, std::pair<const wchar_t*, RECT>> buttons[] = {
       {&apply_, {L" Aplly  ", at(428, 10, 100, 25)}},
@@ -170,9 +189,9 @@ void PropertiesPanel::create_controls() {
   // Last, so that it starts above the controls it covers.
   picker_ = std::make_unique<IconPicker>(handle(), kPickerId, at(8, 14, 313, 73), icons_);
 
-  for (HWND control :
-       {enabled_box_, alt_box_, control_box_, shift_box_, key_list_, icon_button_, action_box_,
-        picker_->handle(), apply_->handle(), test_->handle(), functions_->handle(), browse_->handle()})
+  for (HWND control : {enabled_box_, alt_box_, win_box_, control_box_, shift_box_, key_list_, icon_button_,
+                       action_box_, arguments_box_, start_in_box_, picker_->handle(), apply_->handle(),
+                       test_->handle(), functions_->handle(), browse_->handle()})
     watch_keys(control);
 
   hints_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -271,8 +290,8 @@ void PropertiesPanel::on_control(int id, int code) {
   // Only the notifications that are edits: an edit box also reports, say,
   // EN_UPDATE before its EN_CHANGE, when the editor does not hold the new
   // text yet.
-  if (id == kKeyListId ? code != CBN_SELCHANGE : id == kActionId ? code != EN_CHANGE : code != BN_CLICKED)
-    return;
+  const bool edit_box = id == kActionId || id == kArgumentsId || id == kStartInId;
+  if (id == kKeyListId ? code != CBN_SELCHANGE : edit_box ? code != EN_CHANGE : code != BN_CLICKED) return;
   switch (id) {
     case kEnabledId:
       editor_.set_enabled(checked(enabled_box_));
@@ -285,6 +304,15 @@ void PropertiesPanel::on_control(int id, int code) {
       break;
     case kShiftId:
       editor_.set_shift(checked(shift_box_));
+      break;
+    case kWinId:
+      editor_.set_win(checked(win_box_));
+      break;
+    case kArgumentsId:
+      editor_.set_arguments(window_text(arguments_box_));
+      break;
+    case kStartInId:
+      editor_.set_start_in(window_text(start_in_box_));
       break;
     case kKeyListId: {
       const auto index = static_cast<int>(SendMessageW(key_list_, CB_GETCURSEL, 0, 0));
@@ -319,16 +347,22 @@ void PropertiesPanel::show_editor() {
   set_check(alt_box_, fields.alt);
   set_check(control_box_, fields.control);
   set_check(shift_box_, fields.shift);
+  set_check(win_box_, fields.win);
   const int key = fields.key && editor_.key_code() ? static_cast<int>(*fields.key) : -1;
   set_selection(key_list_, key);
   set_selection(code_list_, key);
-  if (action_text() != fields.action) SetWindowTextW(action_box_, win32::widen(fields.action).c_str());
+  for (const auto& [box, text] :
+       {std::pair{action_box_, &fields.action}, std::pair{arguments_box_, &fields.arguments},
+        std::pair{start_in_box_, &fields.start_in}}) {
+    if (window_text(box) != *text) SetWindowTextW(box, win32::widen(*text).c_str());
+  }
   picker_->select(fields.icon);
   InvalidateRect(icon_button_, nullptr, FALSE);
 
   const bool on = editor_.panel_enabled();
-  for (HWND control : {enabled_box_, alt_box_, control_box_, shift_box_, key_list_, icon_button_, action_box_,
-                       picker_->handle(), test_->handle(), functions_->handle(), browse_->handle()})
+  for (HWND control : {enabled_box_, alt_box_, win_box_, control_box_, shift_box_, key_list_, icon_button_,
+                       action_box_, arguments_box_, start_in_box_, picker_->handle(), test_->handle(),
+                       functions_->handle(), browse_->handle()})
     EnableWindow(control, on);
   EnableWindow(code_list_, FALSE);
   EnableWindow(apply_->handle(), on && editor_.apply_enabled());
@@ -414,10 +448,7 @@ POINT PropertiesPanel::functions_menu_point() const {
 }
 
 std::string PropertiesPanel::action_text() const {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(action_box_)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(action_box_, text.data(), static_cast<int>(text.size()))));
-  return win32::narrow(text);
+  return window_text(action_box_);
 }
 
 void PropertiesPanel::browse() {
@@ -437,10 +468,11 @@ void PropertiesPanel::browse() {
 }
 
 std::vector<HWND> PropertiesPanel::tab_order() const {
-  std::vector<HWND> order{enabled_box_, alt_box_, control_box_, shift_box_, key_list_, icon_button_};
+  std::vector<HWND> order{enabled_box_, alt_box_,  win_box_,    control_box_,
+                          shift_box_,   key_list_, icon_button_};
   if (picker_->is_open()) order.push_back(picker_->handle());
-  for (HWND control :
-       {action_box_, apply_->handle(), test_->handle(), functions_->handle(), browse_->handle()})
+  for (HWND control : {action_box_, arguments_box_, start_in_box_, apply_->handle(), test_->handle(),
+                       functions_->handle(), browse_->handle()})
     order.push_back(control);
   std::erase_if(order, [](HWND control) { return !IsWindowEnabled(control) || !IsWindowVisible(control); });
   return order;
@@ -472,7 +504,9 @@ void PropertiesPanel::watch_keys(HWND control) {
 LRESULT CALLBACK PropertiesPanel::control_keys(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                                UINT_PTR id, DWORD_PTR self) {
   auto* panel = reinterpret_cast<PropertiesPanel*>(self);
-  const bool in_action_box = window == panel->action_box_;
+  // Enter applies from any of the three text boxes.
+  const bool in_action_box =
+      window == panel->action_box_ || window == panel->arguments_box_ || window == panel->start_in_box_;
   switch (message) {
     case WM_NCDESTROY:
       RemoveWindowSubclass(window, control_keys, id);
@@ -498,8 +532,8 @@ LRESULT CALLBACK PropertiesPanel::control_keys(HWND window, UINT message, WPARAM
       if (wparam == L'\t' || wparam == 0x1B || (wparam == L'\r' && in_action_box)) return 0;
       break;
     case WM_MOUSEMOVE:
-      if (in_action_box || window == panel->alt_box_ || window == panel->control_box_ ||
-          window == panel->shift_box_)
+      if (in_action_box || window == panel->alt_box_ || window == panel->win_box_ ||
+          window == panel->control_box_ || window == panel->shift_box_)
         panel->close_icon_picker();
       break;
     default:

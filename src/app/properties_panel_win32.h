@@ -97,9 +97,12 @@ class PropertiesPanel : public win32::Window {
   HWND alt_box_ = nullptr;                          // AltCheckBox
   HWND control_box_ = nullptr;                      // ControlCheckBox
   HWND shift_box_ = nullptr;                        // ShiftCheckBox
+  HWND win_box_ = nullptr;                          // WinCheckBox
   HWND key_list_ = nullptr;                         // CharComboBox
   HWND code_list_ = nullptr;                        // KeyComboBox
   HWND action_box_ = nullptr;                       // EditExecute
+  HWND arguments_box_ = nullptr;                    // EditArguments
+  HWND start_in_box_ = nullptr;                     // EditStartIn
   HWND icon_button_ = nullptr;                      // IconSpeedButton
   std::unique_ptr<IconPicker> picker_;              // ListView2
   std::unique_ptr<ui::TGradientButton> apply_;      // ButtonApply

@@ -14,7 +14,9 @@ inline constexpr int kTitleStripHeight = 26;
 // LabelLeft and LabelRight are this wide, LabelBottom this high.
 inline constexpr int kFrameLineWidth = 2;
 inline constexpr ui::Rect kListBounds{2, 45, 2 + 538, 45 + 228};
-inline constexpr ui::Rect kPropertiesPanelBounds{2, 272, 2 + 538, 272 + 92};
+// 148 high: the action's row, then the arguments' and the start-in
+// folder's.
+inline constexpr ui::Rect kPropertiesPanelBounds{2, 272, 2 + 538, 272 + 148};
 
 // The four buttons of the menu bar, left to right.
 enum class MenuButton { hotkeys, view, window, help };

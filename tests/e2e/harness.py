@@ -36,7 +36,7 @@ def _environment():
 BUILD, WINE = _environment()
 
 MAIN_TITLE = "^Vantrel$"
-MAIN_SIZE = (542, 366)
+MAIN_SIZE = (542, 422)
 
 
 def wait_until(predicate, timeout=15.0, interval=0.1):

@@ -17,7 +17,7 @@ from harness import (
     wait_until,
 )
 
-MAIN_SIZE = (542, 366)
+MAIN_SIZE = (542, 422)
 
 
 def message_box(timeout=10):

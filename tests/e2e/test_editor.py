@@ -55,6 +55,9 @@ PANEL_IDS = {
     11: "test",
     12: "functions",
     13: "browse",
+    14: "win",
+    15: "arguments",
+    16: "start in",
 }
 LIST_ID = 100
 BLUE = (0, 0, 255)  # the display's text colour by default
@@ -355,12 +358,12 @@ class ShowingThePanel(EditorTest):
     def test_properties_in_the_lists_menu(self):
         self.cut_off()
         self.list_menu(0, 1)
-        self.assertTrue(wait_until(lambda: self.height() == 366, timeout=5), "the panel shows again")
+        self.assertTrue(wait_until(lambda: self.height() == 422, timeout=5), "the panel shows again")
 
     def test_a_double_click_on_a_row(self):
         self.cut_off()
         self.click(row_point(1), double=True)
-        self.assertTrue(wait_until(lambda: self.height() == 366, timeout=5), "the panel shows again")
+        self.assertTrue(wait_until(lambda: self.height() == 422, timeout=5), "the panel shows again")
         self.assertEqual(self.panel()["action"][3], "b.exe", "the row shows in it")
 
     def test_tab_passes_over_a_cut_off_panel(self):
@@ -431,12 +434,13 @@ class Keyboard(EditorTest):
         self.click(row_point(1))
         self.assertEqual(self.panel()["focus"], LIST_ID)
         order = []
-        for _ in range(10):
+        for _ in range(13):
             self.keys("Tab")
             order.append(self.panel()["focus"])
-        # Enabled, Alt, Control, Shift, Key, Icon, Execute, then (Apply
-        # being disabled) Test, "v", Browse, and the list again.
-        self.assertEqual(order, [1, 2, 3, 4, 5, 8, 7, 11, 12, 13])
+        # Enabled, Alt, Win, Control, Shift, Key, Icon, Execute, Arguments,
+        # Start in, then (Apply being disabled) Test, "v", Browse, and the
+        # list again.
+        self.assertEqual(order, [1, 2, 14, 3, 4, 5, 8, 7, 15, 16, 11, 12, 13])
         self.keys("Tab")
         self.assertEqual(self.panel()["focus"], LIST_ID)
         self.keys("shift+Tab")

@@ -10,7 +10,7 @@ import unittest
 from harness import WINE, Screenshot, VantrelTest, geometry, visible_windows, wait_until, xdotool
 
 WIDTH = 542
-FULL_HEIGHT = 366  # the properties panel shows
+FULL_HEIGHT = 422  # the properties panel shows
 SHORT_HEIGHT = 275  # the panel is cut off
 NAVY = (0, 0, 128)
 # Left edges of "Hotkeys", "View", "Window" and "Help"; all 100 x 16 at y 27.

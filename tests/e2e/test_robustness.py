@@ -19,7 +19,7 @@ from harness import (
     xdotool,
 )
 
-MAIN_SIZE = (542, 366)
+MAIN_SIZE = (542, 422)
 ROW = "Key{n}=65\r\nChecked{n}=0\r\nImage{n}=3\r\nPath{n}={p}\r\nAlt{n}=2\r\nCtrl{n}=1\r\nShift{n}=0\r\n"
 
 

@@ -215,7 +215,7 @@ class FailedSave(VantrelTest):
         self.app.start()
         self.assertIsNotNone(self.app.main_window())
         self.app.context_menu_item(2)  # Hide: saves the hotkeys
-        box = wait_until(lambda: [w for w in visible_windows() if geometry(w)[2:] != (542, 366)], timeout=10)
+        box = wait_until(lambda: [w for w in visible_windows() if geometry(w)[2:] != (542, 422)], timeout=10)
         self.assertTrue(box, "the failed save is reported")
         press_over(box[0], "Return")
         self.assertTrue(wait_until(lambda: not visible_windows(), timeout=10))
@@ -229,7 +229,7 @@ class FailedSave(VantrelTest):
         # Exit says so again, since the changes would be lost: Continue
         # exits without saving.
         self.app.context_menu_item(0)
-        box = wait_until(lambda: [w for w in visible_windows() if geometry(w)[2:] != (542, 366)], timeout=10)
+        box = wait_until(lambda: [w for w in visible_windows() if geometry(w)[2:] != (542, 422)], timeout=10)
         self.assertTrue(box, "Exit tells the save failed")
         # A key can reach the box before it has the keyboard: press again
         # while it is still there.

@@ -13,7 +13,7 @@ bool overlap(const ui::Rect& a, const ui::Rect& b) {
 }
 
 TEST(MainWindowHeight, ThePanelShowsOrTheShorterWindowCutsItOff) {
-  EXPECT_EQ(main_window_height(true), 366);
+  EXPECT_EQ(main_window_height(true), 422);
   EXPECT_EQ(main_window_height(false), 275);
   // Cut off, the whole list still shows above the bottom frame line; shown,
   // so does the whole panel.

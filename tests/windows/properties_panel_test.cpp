@@ -39,9 +39,12 @@ enum Control : int {
   kTest,
   kFunctions,
   kBrowse,
+  kWin,
+  kArguments,
+  kStartIn,
 };
 
-constexpr RECT kPanelBounds{2, 272, 2 + 538, 272 + 92};
+constexpr RECT kPanelBounds{2, 272, 2 + 538, 272 + 148};
 
 HotkeyRow row(int id, std::string key, bool alt, bool ctrl, bool shift, bool checked, std::string action,
               int image) {
@@ -195,6 +198,72 @@ TEST_F(PropertiesPanelTest, WhatTheUserChangesReachesTheEditorExactly) {
   panel.set_action(*function);
   EXPECT_EQ(text(panel, kAction), "VolumeMute");
   EXPECT_EQ(function_for_command(kNew1), std::nullopt);
+}
+
+// The Windows key's box, the arguments and the start-in folder: shown for
+// the row, edited into the editor, in the tab order between the action
+// and Apply, and inside the panel's bounds without covering another
+// control.
+TEST_F(PropertiesPanelTest, WindowsKeyArgumentsAndFolder) {
+  std::vector<HotkeyRow> rows = rows_;
+  rows[2].win = true;
+  rows[2].arguments = "one \"two three\"";
+  rows[2].start_in = "%TEMP%\\w";
+  PropertiesPanel panel(parent_, kPanelBounds, list_->icons());
+  panel.fill(rows, 2);
+  EXPECT_TRUE(checked(panel, kWin));
+  EXPECT_EQ(text(panel, kArguments), "one \"two three\"");
+  EXPECT_EQ(text(panel, kStartIn), "%TEMP%\\w");
+  panel.fill(rows, 0);
+  EXPECT_FALSE(checked(panel, kWin));
+  EXPECT_EQ(text(panel, kArguments), "");
+  EXPECT_EQ(text(panel, kStartIn), "");
+  EXPECT_FALSE(enabled(panel, kApply));
+
+  SendMessageW(control(panel, kWin), BM_CLICK, 0, 0);
+  EXPECT_TRUE(panel.editor().fields().win);
+  EXPECT_TRUE(enabled(panel, kApply));
+  const std::wstring folder = L"D:\\na\u00efve";
+  SendMessageW(control(panel, kStartIn), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+  SendMessageW(control(panel, kArguments), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"-x \"a b\""));
+  EXPECT_EQ(panel.editor().fields().start_in, win32::narrow(folder));
+  EXPECT_EQ(panel.editor().fields().arguments, "-x \"a b\"");
+
+  int applies = 0;
+  panel.on_apply = [&] { ++applies; };
+  SendMessageW(control(panel, kStartIn), WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(applies, 1) << "Enter in the folder box applies";
+
+  SetFocus(control(panel, kAction));
+  SendMessageW(control(panel, kAction), WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_EQ(GetFocus(), control(panel, kArguments));
+  SendMessageW(control(panel, kArguments), WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_EQ(GetFocus(), control(panel, kStartIn));
+  SendMessageW(control(panel, kStartIn), WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_EQ(GetFocus(), control(panel, kApply));
+  SetFocus(control(panel, kAlt));
+  SendMessageW(control(panel, kAlt), WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_EQ(GetFocus(), control(panel, kWin));
+
+  RECT client{};
+  GetClientRect(panel.handle(), &client);
+  const auto bounds = [&](int id) {
+    RECT r{};
+    GetWindowRect(control(panel, id), &r);
+    MapWindowPoints(nullptr, panel.handle(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  for (int id : {kWin, kArguments, kStartIn}) {
+    const RECT r = bounds(id);
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom) << id;
+    for (int other : {kEnabled, kAlt, kControl, kShift, kKeyList, kAction, kIconButton, kWin, kArguments,
+                      kStartIn, kBrowse}) {
+      if (other == id) continue;
+      RECT overlap{};
+      const RECT o = bounds(other);
+      EXPECT_FALSE(IntersectRect(&overlap, &r, &o)) << id << " covers " << other;
+    }
+  }
 }
 
 TEST_F(PropertiesPanelTest, EscapeEnterAndTabAreThePanelsOwn) {
