@@ -11,8 +11,11 @@ picture for are put together from its pictures here:
   badge  a second picture, small, in the lower right corner
   hue    the colours turned round the colour wheel by that many degrees
   text   a letter or two in DejaVu Sans Bold over a tile of the set
+  hard   every pixel either opaque or clear (ImageMagick's convert), for a
+         glyph painted over a colour key
 
-Only the standard library and rsvg-convert (Debian: librsvg2-bin)."""
+Only the standard library, rsvg-convert (Debian: librsvg2-bin) and, for hard
+edges, ImageMagick."""
 
 import argparse
 import json
@@ -109,8 +112,8 @@ OUTPUTS = (
 # The About window's picture (the program's face) and the OK button's
 # glyph (a green check mark).
 ABOUT_OUTPUTS = [
-    ("src/app/resources/about_picture.ico", dict(name="slightly-smiling-face"), (32, 48, 64, 96, 128)),
-    ("src/app/resources/ok_glyph.ico", dict(name="check-mark", hue=-130), (16, 20, 24, 32)),
+    ("src/app/resources/about_picture.ico", dict(name="slightly-smiling-face"), (32, 48, 64, 96)),
+    ("src/app/resources/ok_glyph.ico", dict(name="check-mark", hue=-130, hard=True), (16, 20, 24, 32)),
 ]
 
 
@@ -178,15 +181,24 @@ def svg_of(icons, entry):
     return f'<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 {w} {h}">{defs}{"".join(parts)}</svg>'
 
 
-def render(svg, size, folder):
+def render(svg, size, folder, hard=False):
     source = os.path.join(folder, "picture.svg")
     with open(source, "w", encoding="utf-8") as f:
         f.write(svg)
-    return subprocess.run(
+    png = subprocess.run(
         ["rsvg-convert", "--width", str(size), "--height", str(size), "--format", "png", source],
         check=True,
         capture_output=True,
     ).stdout
+    if hard:
+        png = subprocess.run(
+            ["convert", "png:-", "-channel", "A", "-threshold", "50%", "+channel", "-strip",
+             "-define", "png:exclude-chunks=date,time", "png32:-"],
+            input=png,
+            check=True,
+            capture_output=True,
+        ).stdout
+    return png
 
 
 def ico_of(pngs):
@@ -203,7 +215,7 @@ def ico_of(pngs):
 
 def write_icon(icons, path, entry, sizes, folder):
     svg = svg_of(icons, entry)
-    data = ico_of([(size, render(svg, size, folder)) for size in sizes])
+    data = ico_of([(size, render(svg, size, folder, entry.get("hard", False))) for size in sizes])
     target = os.path.join(ROOT, path)
     os.makedirs(os.path.dirname(target), exist_ok=True)
     with open(target, "wb") as f:

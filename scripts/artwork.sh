@@ -22,6 +22,7 @@ command -v rsvg-convert >/dev/null || missing+=(librsvg2-bin)
 [ -e /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf ] || missing+=(fonts-dejavu-core)
 command -v npm >/dev/null || missing+=(npm)
 command -v python3 >/dev/null || missing+=(python3)
+command -v convert >/dev/null || missing+=(imagemagick)
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
