@@ -11,12 +11,14 @@ add_library(vantrel_win32 STATIC
   src/app/main_window_win32.cpp
   src/app/main_window_tray_win32.cpp
   src/app/main_window_settings_win32.cpp
+  src/app/about_window_win32.cpp
   src/app/autorun_win32.cpp
   src/app/options_controls.cpp
   src/app/options_dialogs_win32.cpp
   src/app/options_font_buttons_win32.cpp
   src/app/options_window_win32.cpp
   src/app/single_instance_win32.cpp
+  src/app/splash_window_win32.cpp
   src/app/title_strip_win32.cpp
   src/app/menu_bar_win32.cpp
   src/app/window_frame_win32.cpp
@@ -39,6 +41,8 @@ add_library(vantrel_win32 STATIC
   src/tray/tray_frames_win32.cpp
   src/tray/tray_icon_win32.cpp
   src/ui/gradient_button_win32.cpp
+  src/ui/link_label_win32.cpp
+  src/ui/shell_open_win32.cpp
 )
 target_compile_definitions(vantrel_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_compile_options(vantrel_win32 PRIVATE ${VANTREL_WARNINGS})
@@ -50,6 +54,11 @@ target_include_directories(Vantrel PRIVATE ${CMAKE_BINARY_DIR}/generated ${CMAKE
 target_compile_options(Vantrel PRIVATE ${VANTREL_WARNINGS})
 target_link_options(Vantrel PRIVATE -municode ${VANTREL_STATIC_RUNTIME} -s)
 target_link_libraries(Vantrel PRIVATE vantrel_win32 ole32)
+# "What's new" opens history.txt beside the program: it lies there in the
+# build folder, and an installation takes both.
+configure_file(dist/history.txt ${CMAKE_BINARY_DIR}/history.txt COPYONLY)
+install(TARGETS Vantrel RUNTIME DESTINATION .)
+install(FILES dist/history.txt DESTINATION .)
 
 # GoogleTest for the adapter tests: Debian's source package built with the
 # cross compiler, else an installed one for this toolchain (MSYS2's
@@ -128,7 +137,10 @@ add_executable(kill_during_save tests/windows/kill_during_save.cpp)
 add_executable(tray_helper tests/windows/tray_helper.cpp)
 # Holds a file open without sharing it for a while.
 add_executable(hold_file tests/windows/hold_file.cpp)
-foreach(helper record_run hold_hotkey white_window list_rows kill_during_save tray_helper hold_file)
+# Stands in for the program that opens a document or an address, and
+# records what it was given.
+add_executable(record_open WIN32 tests/windows/record_open.cpp)
+foreach(helper record_run hold_hotkey white_window list_rows kill_during_save tray_helper hold_file record_open)
   target_compile_options(${helper} PRIVATE ${VANTREL_WARNINGS})
   target_link_options(${helper} PRIVATE ${VANTREL_STATIC_RUNTIME})
 endforeach()

@@ -12,7 +12,7 @@ cmake --build "$build" --target vantrel_windows -j "$(nproc)"
 # The program keeps its files beside itself.
 install_dir=${VANTREL_INSTALL_DIR:-$build/install}
 mkdir -p "$install_dir"
-cp "$build/windows/Vantrel.exe" "$install_dir/"
+cp "$build/windows/Vantrel.exe" "$build/windows/history.txt" "$install_dir/"
 exe=$(winepath -w "$install_dir/Vantrel.exe")
 echo "Vantrel runs from $install_dir (display $DISPLAY); Exit from its menu ends it."
 command_line="\"$exe\""

@@ -3,14 +3,17 @@
 
 #include <objbase.h>
 
+#include "app/about_window_win32.h"
 #include "app/main_window_win32.h"
 #include "app/options_window_win32.h"
 #include "app/single_instance_win32.h"
+#include "app/splash_window_win32.h"
 #include "app/stored_settings.h"
 #include "audio/sound_system_win32.h"
 #include "osd/on_screen_display.h"
 #include "osd/overlay_win32.h"
 #include "settings/profile_storage_win32.h"
+#include "version.h"
 #include "win32/text.h"
 
 namespace {
@@ -56,8 +59,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   vantrel::audio::SoundSystem volume(instance, settings);
   vantrel::app::MainWindow main_window(instance, settings, display, volume);
   if (!main_window.handle()) return 1;
+  vantrel::app::TFormLogo logo(instance);
+  main_window.looks().attach(vantrel::app::SchemedWindowRole::splash, &logo);
+  main_window.show_splash_window = [&logo] { logo.show(); };
+  main_window.hide_splash_window = [&logo] { logo.hide(); };
   vantrel::app::TFormOptions options(instance, settings);
   main_window.looks().attach(vantrel::app::SchemedWindowRole::options, &options);
+  vantrel::app::TFormAbout about(instance, VANTREL_VERSION_TEXT);
+  main_window.looks().attach(vantrel::app::SchemedWindowRole::about, &about);
+  main_window.on_about = [&about] { about.show(); };
+  main_window.close_about = [&about] { about.close(); };
   settings.set_effects(&main_window.settings_effects());
   main_window.on_options = [&options] { options.show(); };
   main_window.after_startup = [&volume, &options] {

@@ -4,12 +4,14 @@
 #include <windowsx.h>
 
 #include "actions/registration.h"
+#include "app/help_commands.h"
 #include "app/menu_commands.h"
 #include "app/single_instance_win32.h"
 #include "app/window_layout.h"
 #include "app/window_outline_win32.h"
 #include "hotkeys/hotkeys_file.h"
 #include "settings/profile_storage.h"
+#include "ui/shell_open_win32.h"
 #include "win32/text.h"
 
 namespace vantrel::app {
@@ -81,7 +83,8 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
         run_startup_tick(*this);
         PostMessageW(handle(), kAfterStartup, 0, 0);
       }
-      // TimerLogo's tick hides the splash, which is never shown yet.
+      // TimerLogo's tick hides the splash, shown or not.
+      if (wparam == kTimerLogo && hide_splash_window) hide_splash_window();
       return 0;
     case WM_CONTEXTMENU:
       // The hotkey list has a menu of its own.
@@ -174,11 +177,9 @@ void MainWindow::create_controls() {
 
 void MainWindow::show_context_menu(LPARAM at) {
   const win32::UniqueMenu menu(CreatePopupMenu());
-  // About and What's new open windows that are not part of the program
-  // yet; they show, greyed, where they will be.
-  AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, kAbout1, L"About");
+  AppendMenuW(menu.get(), MF_STRING, kAbout1, L"About");
   AppendMenuW(menu.get(), MF_STRING, kOptions1, L"Options");
-  AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, kWhatsnew1, L"What's new");
+  AppendMenuW(menu.get(), MF_STRING, kWhatsnew1, L"What's new");
   AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
   AppendMenuW(menu.get(), MF_STRING, kHide1, L"Hide");
   AppendMenuW(menu.get(), MF_STRING, kMinimize1, L"Minimize");
@@ -234,14 +235,23 @@ void MainWindow::on_command(int id) {
       if (on_options) on_options();
       break;
     case kAbout1:
+      if (on_about) on_about();
+      break;
     case kWhatsnew1:
+      // history.txt opens in its own window; the pages go to the browser
+      // with no window of ours as their owner.
+      ui::open_through_shell(handle(), handle(), L"open",
+                             help_target(HelpCommand::whats_new, win32::program_folder()));
+      break;
     case kSubmitabug1:
     case kCheckforupdates1:
-    case kForum1:
-      // The Options, About and help windows and pages are not part of the
-      // program yet: their items stay greyed, and these commands are where
-      // they plug in.
+    case kForum1: {
+      const HelpCommand command = id == kCheckforupdates1 ? HelpCommand::check_for_updates
+                                  : id == kForum1         ? HelpCommand::forum
+                                                          : HelpCommand::submit_a_bug;
+      ui::open_through_shell(nullptr, handle(), L"open", help_target(command, win32::program_folder()));
       break;
+    }
     default:
       break;
   }
@@ -300,6 +310,7 @@ void MainWindow::exit_command() {
 void MainWindow::hide_command() {
   show_application();
   hide_application();
+  if (close_about) close_about();
   report_save(hotkeys_path_, save_hotkeys());
 }
 
@@ -349,7 +360,9 @@ std::string MainWindow::program_path() const {
   return win32::program_path();
 }
 
-void MainWindow::show_splash() {}
+void MainWindow::show_splash() {
+  if (show_splash_window) show_splash_window();
+}
 void MainWindow::set_list_columns() {
   list_->set_columns();
 }

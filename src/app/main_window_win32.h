@@ -53,6 +53,13 @@ class MainWindow : public win32::Window,
   std::function<void()> after_startup;
   // Shows the Options window ("Options" in the context and "View" menus).
   std::function<void()> on_options;
+  // The About and splash windows, made after this one: "About" shows the
+  // About window and Hide closes it; the start-up tick shows the splash
+  // and TimerLogo hides it.
+  std::function<void()> on_about;
+  std::function<void()> close_about;
+  std::function<void()> show_splash_window;
+  std::function<void()> hide_splash_window;
 
   // What the settings change on this window and beyond it, and every
   // window's colours and quality, this one's included.

@@ -18,11 +18,6 @@ struct Item {
 };
 constexpr Item kSeparator{};
 
-// About, What's new and the Online items open windows and pages that are
-// not part of the program yet; they show, greyed, where they will be, as in
-// the context menu.
-constexpr UINT kNotYet = MF_STRING | MF_GRAYED;
-
 win32::UniqueMenu make_menu(std::initializer_list<Item> items) {
   win32::UniqueMenu menu(CreatePopupMenu());
   for (const Item& item : items) {
@@ -47,16 +42,15 @@ std::array<win32::UniqueMenu, 4> make_menus() {
                  kSeparator,
                  {L"Properties panel", kPropertiespanel1, MF_STRING | MF_CHECKED}}),
       make_menu({{L"Hide", kHide1}, {L"Minimize", kMinimize1}, kSeparator, {L"Exit", kExit1}}),
-      make_menu({{L"What's new", kWhatsnew1, kNotYet}}),
+      make_menu({{L"What's new", kWhatsnew1}}),
   };
-  win32::UniqueMenu online = make_menu({{L"Submit a bug", kSubmitabug1, kNotYet},
-                                        {L"Check for updates", kCheckforupdates1, kNotYet},
-                                        {L"Forum", kForum1, kNotYet}});
+  win32::UniqueMenu online = make_menu(
+      {{L"Submit a bug", kSubmitabug1}, {L"Check for updates", kCheckforupdates1}, {L"Forum", kForum1}});
   HMENU help = menus[static_cast<std::size_t>(MenuButton::help)].get();
   // The Help menu owns its submenu from here on and destroys it with itself.
   if (AppendMenuW(help, MF_POPUP, reinterpret_cast<UINT_PTR>(online.get()), L"Online")) online.release();
   AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(help, MF_STRING | MF_GRAYED, kAbout1, L"About");
+  AppendMenuW(help, MF_STRING, kAbout1, L"About");
   return menus;
 }
 

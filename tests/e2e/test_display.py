@@ -33,8 +33,9 @@ class Display(VantrelTest):
             "[HotKeys]\r\nCount=1\r\nKey0=75\r\nAlt0=1\r\nCtrl0=1\r\nShift0=0\r\nChecked0=1\r\nPath0=%s\r\n" % helper,
         )
         # No notification-area icon: Wine would show its tray as a window
-        # at the top left of the screen the pixels are read from.
-        self.app.write("Settings.ini", "[Tray]\r\nVisible=0\r\n")
+        # at the top left of the screen the pixels are read from; and no
+        # splash in the middle of it.
+        self.app.write("Settings.ini", "[Tray]\r\nVisible=0\r\n[General]\r\nLogo=0\r\n")
         self.app.start(" hide")
         time.sleep(2)
         xdotool("mousemove", 900, 100)  # over the white window, far from the text

@@ -38,8 +38,9 @@ class Volume(VantrelTest):
             )
         self.app.write("Hotkeys.ini", text)
         # No notification-area icon: Wine would show its tray as a window
-        # at the top left of the screen the pixels are read from.
-        self.app.write("Settings.ini", "[Tray]\r\nVisible=0\r\n")
+        # at the top left of the screen the pixels are read from; and no
+        # splash in the middle of it.
+        self.app.write("Settings.ini", "[Tray]\r\nVisible=0\r\n[General]\r\nLogo=0\r\n")
         self.app.start(" hide")
         time.sleep(2)
         xdotool("mousemove", 900, 100)
