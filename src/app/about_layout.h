@@ -32,18 +32,28 @@ ui::Point about_origin(ui::Size screen);
 
 // What the About window shows and where; texts are drawn on the window's
 // surface, the links are TLinkLabels.
-enum class AboutText { LabelApp, LabelVersion, credit_title, credit_name, mail_title, web_title };
+enum class AboutText {
+  LabelApp,
+  LabelVersion,
+  credit_title,
+  credit_name,
+  mail_title,
+  web_title,
+  icons_credit
+};
 struct AboutTextPlace {
   AboutText text;
   ui::Rect bounds;
 };
-inline constexpr std::array<AboutTextPlace, 6> kAboutTexts{{
+inline constexpr std::array<AboutTextPlace, 7> kAboutTexts{{
     {AboutText::LabelApp, {6, 32, 6 + 287, 32 + 25}},
     {AboutText::LabelVersion, {192, 48, 294, 48 + 14}},
     {AboutText::credit_title, {8, 64, 78, 64 + 14}},
     {AboutText::credit_name, {80, 62, 294, 62 + 14}},
     {AboutText::mail_title, {8, 88, 78, 88 + 14}},
     {AboutText::web_title, {8, 112, 78, 112 + 14}},
+    // Under the links, above the OK button: where the pictures come from.
+    {AboutText::icons_credit, {8, 140, 294, 140 + 14}},
 }};
 inline constexpr ui::Point kLinkLabel1At{80, 88};
 inline constexpr ui::Point kLinkLabel2At{80, 112};
@@ -60,6 +70,8 @@ inline constexpr std::string_view kCreditName = "The Vantrel developers";
 inline constexpr std::string_view kWebSite = "vantrel.example.org";
 inline constexpr std::string_view kForumPage = "vantrel.example.org/forum";
 inline constexpr std::string_view kContactAddress = "vantrel@example.org";
+// The pictures' source and licence (the whole text is in art/).
+inline constexpr std::string_view kIconsCredit = "Icons: Fluent Emoji Flat, (c) Microsoft, MIT License";
 
 // LinkLabel1 (mail) shows the address itself; LinkLabel2 (web) shows the
 // whole address, scheme included, while it opens the same page.

@@ -61,6 +61,8 @@ std::wstring about_text(AboutText text, const std::string& version) {
       return L"e-mail:";
     case AboutText::web_title:
       return L"Web site";
+    case AboutText::icons_credit:
+      return win32::widen(kIconsCredit);
   }
   return {};
 }

@@ -42,6 +42,13 @@ TEST(About, EverythingShowsInsideTheWindowAndClearOfTheTitleStrip) {
   }
   EXPECT_TRUE(inside(kImage1Bounds, kAboutSize));
   EXPECT_TRUE(inside(kAboutOkBounds, kAboutSize));
+  // The pictures' credit runs the window's width: clear of the picture, the
+  // links' line and the OK button.
+  const ui::Rect credit = kAboutTexts.back().bounds;
+  ASSERT_EQ(kAboutTexts.back().text, AboutText::icons_credit);
+  EXPECT_GE(credit.top, kImage1Bounds.bottom);
+  EXPECT_GE(credit.top, kLinkLabel2At.y + 14);
+  EXPECT_LE(credit.bottom, kAboutOkBounds.top);
   // The OK button stays above the bottom frame line.
   EXPECT_LE(kAboutOkBounds.bottom, kAboutSize.height - 2);
 }
