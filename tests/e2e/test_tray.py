@@ -58,6 +58,12 @@ def click_at(point, button=1):
 
 
 class TrayTest(VantrelTest):
+    def setUp(self):
+        super().setUp()
+        # No splash: it comes up a moment after the icon, where it would be
+        # taken for the tray menu a test waits for.
+        self.settings()
+
     def start_hidden(self):
         self.app.start(" hide")
         window = tray_window()
@@ -65,8 +71,9 @@ class TrayTest(VantrelTest):
         return window
 
     def settings(self, **sections):
-        """A Settings.ini with only the given values; the rest take their
-        defaults."""
+        """A Settings.ini with only the given values (and no splash); the
+        rest take their defaults."""
+        sections.setdefault("General", {}).setdefault("Logo", "0")
         text = ""
         for section, values in sections.items():
             text += "[%s]\r\n" % section + "".join("%s=%s\r\n" % pair for pair in values.items())
