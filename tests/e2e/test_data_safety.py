@@ -111,7 +111,7 @@ class KillDuringSave(VantrelTest):
         kills = int(os.environ.get("VANTREL_KILLS", "200"))
         helper = self.app.add_helper("kill_during_save.exe")
         result = subprocess.run(
-            [WINE, helper, self.app.exe_windows_path, str(kills)], capture_output=True, text=True, timeout=900
+            [WINE, helper, self.app.exe_windows_path, str(kills)], capture_output=True, text=True, timeout=1500
         )
         print(result.stdout.strip())
         self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
