@@ -15,8 +15,12 @@ void OnScreenDisplay::show_text(const std::string& text) {
   const auto y = setting_number(settings_.text_y);
   if (!x || !y || !canvas_.begin()) return;
   const Point origin = text_origin(*x, *y, canvas_.screen_size());
-  if (!text.empty()) canvas_.draw_text(settings_.text_font, origin, text);
+  if (!text.empty()) {
+    canvas_.draw_text(settings_.text_font, origin, text);
+    text_shown_ = text;
+  }
   canvas_.end();
+  tell_what_is_shown();
   timer_.restart(settings_.visible_ms);
 }
 
@@ -45,6 +49,8 @@ std::optional<std::string> OnScreenDisplay::show_volume_progress(double first, d
   canvas_.draw_text(figure_font, figure_origin(layout, screen, canvas_.text_extent(figure_font, figure)),
                     figure);
   canvas_.end();
+  figure_shown_ = figure;
+  tell_what_is_shown();
   timer_.restart(settings_.visible_ms);
   return std::nullopt;
 }
@@ -52,6 +58,17 @@ std::optional<std::string> OnScreenDisplay::show_volume_progress(double first, d
 void OnScreenDisplay::clear() {
   timer_.stop();
   canvas_.clear();
+  // The hidden window keeps its words until something new is shown.
+  text_shown_.clear();
+  figure_shown_.clear();
+}
+
+void OnScreenDisplay::tell_what_is_shown() {
+  std::string shown = text_shown_;
+  if (!figure_shown_.empty()) shown += (shown.empty() ? "" : " ") + figure_shown_;
+  if (shown == described_) return;
+  described_ = shown;
+  canvas_.describe(shown);
 }
 
 void OnScreenDisplay::timer_tick() {

@@ -30,6 +30,9 @@ class OsdCanvas {
                                  Pen outline) = 0;
   // Shows what was drawn since begin().
   virtual void end() = 0;
+  // What the display shows, in words, for screen readers and UI automation;
+  // told only when it changes.
+  virtual void describe(const std::string& shown) = 0;
   virtual void clear() = 0;
 };
 
@@ -56,10 +59,17 @@ class OnScreenDisplay : public Display {
   void timer_tick();
 
  private:
+  void tell_what_is_shown();
+
   OsdCanvas& canvas_;
   ClearTimer& timer_;
   const DisplaySettings& settings_;
   char decimal_separator_;
+  // The line of text and the bar's figure painted since the last clear, and
+  // what the canvas was last told.
+  std::string text_shown_;
+  std::string figure_shown_;
+  std::string described_;
 };
 
 }  // namespace vantrel::osd

@@ -59,6 +59,35 @@ Point figure_origin(const BarLayout& layout, Size screen, Size figure_extent) {
   return {screen.width / 2 - figure_extent.width / 2, layout.bar_top - (figure_extent.height + 4) / 2};
 }
 
+bool is_empty(Rect rect) {
+  return rect.right <= rect.left || rect.bottom <= rect.top;
+}
+
+Rect normalised(Rect rect) {
+  return {std::min(rect.left, rect.right), std::min(rect.top, rect.bottom), std::max(rect.left, rect.right),
+          std::max(rect.top, rect.bottom)};
+}
+
+Rect inflated(Rect rect, int by) {
+  return {rect.left - by, rect.top - by, rect.right + by, rect.bottom + by};
+}
+
+Rect united(Rect a, Rect b) {
+  if (is_empty(a)) return b;
+  if (is_empty(b)) return a;
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
+
+bool contains(Rect outer, Rect inner) {
+  return is_empty(inner) || (!is_empty(outer) && outer.left <= inner.left && outer.top <= inner.top &&
+                             outer.right >= inner.right && outer.bottom >= inner.bottom);
+}
+
+Rect offset(Rect rect, Point by) {
+  return {rect.left + by.x, rect.top + by.y, rect.right + by.x, rect.bottom + by.y};
+}
+
 std::optional<int> setting_number(const std::string& text) {
   return settings::parse_integer(text);
 }

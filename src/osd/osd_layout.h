@@ -45,6 +45,18 @@ std::string figure_text(double first, double second, bool decimals, char decimal
 // middle line and on the bar's top edge.
 Point figure_origin(const BarLayout& layout, Size screen, Size figure_extent);
 
+// Rectangle arithmetic for the bounds of what has been drawn. An empty
+// rectangle (no width or no height) is no area at all.
+bool is_empty(Rect rect);
+// Left above right and top above bottom, as GDI draws a rectangle given
+// either way round.
+Rect normalised(Rect rect);
+Rect inflated(Rect rect, int by);
+// The smallest rectangle holding both; an empty one adds nothing.
+Rect united(Rect a, Rect b);
+bool contains(Rect outer, Rect inner);
+Rect offset(Rect rect, Point by);
+
 // A setting's text as a whole number, as the display converts it at each
 // call; nullopt when it is none.
 std::optional<int> setting_number(const std::string& text);

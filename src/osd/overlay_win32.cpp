@@ -19,7 +19,8 @@ COLORREF resolve(base::ColourValue value) {
 
 }  // namespace
 
-OverlayWindow::OverlayWindow(HINSTANCE instance) {
+OverlayWindow::OverlayWindow(HINSTANCE instance, OverlaySizing sizing)
+    : sizing_(sizing), measure_(CreateCompatibleDC(nullptr)) {
   register_class(instance, kClassName);
   create(instance, kClassName, L"", WS_POPUP,
          WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
@@ -28,7 +29,7 @@ OverlayWindow::OverlayWindow(HINSTANCE instance) {
 }
 
 OverlayWindow::~OverlayWindow() {
-  if (surface_ && original_bitmap_) SelectObject(surface_.get(), original_bitmap_);
+  drop_surface();
 }
 
 LRESULT OverlayWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -52,99 +53,183 @@ LRESULT OverlayWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_TIMER:
       if (wparam == kTimerClearScreen && tick_) tick_();
       return 0;
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+      screen_known_ = false;
+      return Window::on_message(message, wparam, lparam);
     default:
       return Window::on_message(message, wparam, lparam);
   }
 }
 
 Size OverlayWindow::screen_size() {
-  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return {screen_.right - screen_.left, screen_.bottom - screen_.top};
 }
 
 bool OverlayWindow::begin() {
-  if (!handle()) return false;
-  const Size screen = screen_size();
-  if (!surface_ || screen.width != size_.width || screen.height != size_.height) {
-    // A new screen size starts a fresh surface: what was painted for the old
-    // one is gone, as a resolution change repaints the real screen too.
-    const win32::WindowDc screen_dc(nullptr);
-    if (surface_ && original_bitmap_) SelectObject(surface_.get(), original_bitmap_);
-    original_bitmap_ = nullptr;
-    surface_.reset(CreateCompatibleDC(screen_dc.get()));
-    bitmap_.reset(CreateCompatibleBitmap(screen_dc.get(), screen.width, screen.height));
-    if (!surface_ || !bitmap_) {
-      // Half a surface would pass for a whole one next time: try afresh.
-      surface_.reset();
-      bitmap_.reset();
-      return false;
+  if (!handle() || !measure_) return false;
+  // Asking the system for the screen costs as much as the rest of a small
+  // paint under Wine; it changes only with the display's settings.
+  if (sizing_ == OverlaySizing::whole_screen || !screen_known_) {
+    screen_known_ = true;
+    const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (screen != screen_) {
+      // Another screen starts a fresh surface: what was painted for the old
+      // one is gone, as a resolution change repaints the real screen too.
+      ShowWindow(handle(), SW_HIDE);
+      drop_surface();
+      screen_ = screen;
     }
-    original_bitmap_ = SelectObject(surface_.get(), bitmap_.get());
-    size_ = screen;
-    wipe();
-    SetWindowPos(handle(), HWND_TOPMOST, 0, 0, screen.width, screen.height, SWP_NOACTIVATE);
+  }
+  dirty_ = {};
+  if (sizing_ == OverlaySizing::whole_screen) {
+    const Size size = screen_size();
+    return cover({0, 0, size.width, size.height});
   }
   return true;
 }
 
-win32::UniqueGdi<HFONT> OverlayWindow::make_font(const FontSpec& font) const {
+void OverlayWindow::drop_surface() {
+  if (surface_ && original_bitmap_) SelectObject(surface_.get(), original_bitmap_);
+  original_bitmap_ = nullptr;
+  bitmap_.reset();
+  surface_.reset();
+  bounds_ = {};
+}
+
+bool OverlayWindow::cover(Rect rect) {
+  dirty_ = united(dirty_, rect);
+  if (contains(bounds_, rect)) return surface_ != nullptr;
+  const Rect grown = united(bounds_, rect);
+  const int width = grown.right - grown.left;
+  const int height = grown.bottom - grown.top;
+  const win32::WindowDc screen_dc(nullptr);
+  win32::UniqueMemoryDc surface(CreateCompatibleDC(screen_dc.get()));
+  win32::UniqueGdi<HBITMAP> bitmap(surface ? CreateCompatibleBitmap(screen_dc.get(), width, height)
+                                           : nullptr);
+  // Without the memory the paint goes without this part; what is drawn stays.
+  if (!bitmap) return false;
+  HGDIOBJ original = SelectObject(surface.get(), bitmap.get());
+  const RECT all{0, 0, width, height};
+  const win32::UniqueGdi<HBRUSH> key(CreateSolidBrush(kKeyColour));
+  FillRect(surface.get(), &all, key.get());
+  if (surface_) {
+    BitBlt(surface.get(), bounds_.left - grown.left, bounds_.top - grown.top, bounds_.right - bounds_.left,
+           bounds_.bottom - bounds_.top, surface_.get(), 0, 0, SRCCOPY);
+  }
+  drop_surface();
+  surface_ = std::move(surface);
+  bitmap_ = std::move(bitmap);
+  original_bitmap_ = original;
+  bounds_ = grown;
+  moved_ = true;
+  return true;
+}
+
+RECT OverlayWindow::on_surface(Rect rect) const {
+  return {rect.left - bounds_.left, rect.top - bounds_.top, rect.right - bounds_.left,
+          rect.bottom - bounds_.top};
+}
+
+HFONT OverlayWindow::font_for(const FontSpec& font) {
+  for (const CachedFont& cached : fonts_) {
+    if (cached.face == font.face && cached.points == font.points) return cached.font.get();
+  }
+  // The text and the figure use two fonts; a user trying faces in the
+  // Options window would otherwise pile them up.
+  if (fonts_.size() >= 4) fonts_.erase(fonts_.begin());
   const win32::WindowDc screen_dc(nullptr);
   const int height = -MulDiv(font.points, GetDeviceCaps(screen_dc.get(), LOGPIXELSY), 72);
-  return win32::UniqueGdi<HFONT>(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
-                                             DEFAULT_PITCH | FF_DONTCARE, win32::widen(font.face).c_str()));
+  win32::UniqueGdi<HFONT> made(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
+                                           DEFAULT_PITCH | FF_DONTCARE, win32::widen(font.face).c_str()));
+  const HFONT handle = made.get();
+  fonts_.push_back({font.face, font.points, std::move(made)});
+  return handle;
 }
 
 Size OverlayWindow::text_extent(const FontSpec& font, const std::string& text) {
-  const auto handle = make_font(font);
-  const win32::SelectedObject selected(surface_.get(), handle.get());
+  const win32::SelectedObject selected(measure_.get(), font_for(font));
   const std::wstring wide = win32::widen(text);
   SIZE extent{};
-  GetTextExtentPoint32W(surface_.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
+  GetTextExtentPoint32W(measure_.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
   return {extent.cx, extent.cy};
 }
 
 void OverlayWindow::draw_text(const FontSpec& font, Point origin, const std::string& text) {
-  const auto handle = make_font(font);
-  const win32::SelectedObject selected(surface_.get(), handle.get());
+  const HFONT handle = font_for(font);
+  const std::wstring wide = win32::widen(text);
+  SIZE extent{};
+  {
+    const win32::SelectedObject selected(measure_.get(), handle);
+    GetTextExtentPoint32W(measure_.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
+  }
+  // Slanted and overhanging glyphs reach a little past their advance; a
+  // quarter of the line height either side holds them.
+  const int overhang = extent.cy / 4;
+  if (!cover({origin.x - overhang, origin.y, origin.x + extent.cx + overhang, origin.y + extent.cy})) return;
+  const win32::SelectedObject selected(surface_.get(), handle);
   SetBkMode(surface_.get(), TRANSPARENT);
   SetTextColor(surface_.get(), resolve(font.colour));
-  const std::wstring wide = win32::widen(text);
-  TextOutW(surface_.get(), origin.x, origin.y, wide.c_str(), static_cast<int>(wide.size()));
+  TextOutW(surface_.get(), origin.x - bounds_.left, origin.y - bounds_.top, wide.c_str(),
+           static_cast<int>(wide.size()));
 }
 
 void OverlayWindow::rectangle(Rect rect, base::ColourValue fill, std::optional<Pen> outline) {
+  // A pen is centred on the outline: half of it lies outside.
+  if (!cover(inflated(normalised(rect), outline ? outline->width / 2 + 1 : 0))) return;
   const win32::UniqueGdi<HBRUSH> brush(CreateSolidBrush(resolve(fill)));
   const win32::UniqueGdi<HPEN> pen(outline ? CreatePen(PS_SOLID, outline->width, resolve(outline->colour))
                                            : CreatePen(PS_NULL, 0, 0));
   const win32::SelectedObject selected_brush(surface_.get(), brush.get());
   const win32::SelectedObject selected_pen(surface_.get(), pen.get());
-  Rectangle(surface_.get(), rect.left, rect.top, rect.right, rect.bottom);
+  const RECT r = on_surface(rect);
+  Rectangle(surface_.get(), r.left, r.top, r.right, r.bottom);
 }
 
 void OverlayWindow::rounded_rectangle(Rect rect, int ellipse, std::optional<base::ColourValue> fill,
                                       Pen outline) {
+  if (!cover(inflated(normalised(rect), outline.width / 2 + 1))) return;
   const win32::UniqueGdi<HBRUSH> brush(fill ? CreateSolidBrush(resolve(*fill)) : nullptr);
   const win32::UniqueGdi<HPEN> pen(CreatePen(PS_SOLID, outline.width, resolve(outline.colour)));
   const win32::SelectedObject selected_brush(surface_.get(), fill ? brush.get() : GetStockObject(NULL_BRUSH));
   const win32::SelectedObject selected_pen(surface_.get(), pen.get());
-  RoundRect(surface_.get(), rect.left, rect.top, rect.right, rect.bottom, ellipse, ellipse);
+  const RECT r = on_surface(rect);
+  RoundRect(surface_.get(), r.left, r.top, r.right, r.bottom, ellipse, ellipse);
 }
 
 void OverlayWindow::end() {
-  InvalidateRect(handle(), nullptr, FALSE);
-  SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-  UpdateWindow(handle());
+  if (!surface_) return;
+  if (sizing_ == OverlaySizing::whole_screen) {
+    SetWindowPos(handle(), HWND_TOPMOST, 0, 0, screen_.right - screen_.left, screen_.bottom - screen_.top,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    InvalidateRect(handle(), nullptr, FALSE);
+    UpdateWindow(handle());
+    return;
+  }
+  if (moved_ || !IsWindowVisible(handle())) {
+    // Placing and showing the window paints all of it (WM_PAINT).
+    moved_ = false;
+    SetWindowPos(handle(), HWND_TOPMOST, screen_.left + bounds_.left, screen_.top + bounds_.top,
+                 bounds_.right - bounds_.left, bounds_.bottom - bounds_.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    InvalidateRect(handle(), nullptr, FALSE);
+    UpdateWindow(handle());
+    return;
+  }
+  // Shown where it belongs: only what this paint drew goes to the screen.
+  if (is_empty(dirty_)) return;
+  const RECT r = on_surface(dirty_);
+  const win32::WindowDc dc(handle());
+  BitBlt(dc.get(), r.left, r.top, r.right - r.left, r.bottom - r.top, surface_.get(), r.left, r.top, SRCCOPY);
 }
 
-void OverlayWindow::wipe() {
-  const RECT all{0, 0, size_.width, size_.height};
-  const win32::UniqueGdi<HBRUSH> key(CreateSolidBrush(kKeyColour));
-  FillRect(surface_.get(), &all, key.get());
+void OverlayWindow::describe(const std::string& shown) {
+  SetWindowTextW(handle(), win32::widen(shown).c_str());
 }
 
 void OverlayWindow::clear() {
   ShowWindow(handle(), SW_HIDE);
-  if (surface_) wipe();
+  drop_surface();
 }
 
 void OverlayWindow::restart(int milliseconds) {

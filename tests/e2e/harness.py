@@ -331,3 +331,14 @@ def list_rows(app):
     result = subprocess.run([WINE, helper], capture_output=True, timeout=30)
     assert result.returncode == 0, "no hotkey list found"
     return [line.split("\t") for line in result.stdout.decode("utf-8").splitlines()]
+
+
+def display_window(app):
+    """The on-screen display's window: (shown, (left, top, right, bottom),
+    its text), or None when there is none."""
+    helper = app.add_helper("window_texts.exe")
+    result = subprocess.run([WINE, helper, "display"], capture_output=True, timeout=30)
+    if result.returncode != 0:
+        return None
+    shown, left, top, right, bottom, text = result.stdout.decode("utf-8").rstrip("\r\n").split("\t", 5)
+    return shown == "1", (int(left), int(top), int(right), int(bottom)), text

@@ -5,7 +5,7 @@ import os
 import subprocess
 import time
 
-from harness import WINE, Screenshot, VantrelTest, visible_windows, wait_until, xdotool
+from harness import WINE, Screenshot, VantrelTest, display_window, visible_windows, wait_until, xdotool
 
 BLUE = (0, 0, 255)  # the text's colour by default
 WHITE = (255, 255, 255)
@@ -62,6 +62,15 @@ class Display(VantrelTest):
         self.assertGreaterEqual(min(ys), TEXT_ORIGIN[1])
         self.assertLess(max(ys), TEXT_ORIGIN[1] + 80)
         self.assertGreater(max(xs) - min(xs), 200, "a whole line: record_run.exe")
+        # (Read while shown or just after: the place and text stay on the
+        # hidden window.)
+        _, (left, top, right, bottom), text = display_window(self.app)
+        self.assertEqual(text, "record_run.exe", "the window names what it shows")
+        self.assertTrue(
+            left <= min(xs) and max(xs) < right and top <= min(ys) and max(ys) < bottom,
+            "the window holds the text",
+        )
+        self.assertLess((right - left) * (bottom - top), 1024 * 768 // 10, "and not the whole screen")
         self.assertTrue(wait_until(lambda: not Screenshot().points(not_white), timeout=VISIBLE_SECONDS + 2))
         self.assertGreater(time.monotonic() - pressed, VISIBLE_SECONDS - 0.3)
 

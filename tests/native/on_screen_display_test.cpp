@@ -31,6 +31,7 @@ class RecordingCanvas : public OsdCanvas {
     calls.push_back("round");
   }
   void end() override { calls.push_back("end"); }
+  void describe(const std::string& shown) override { described.push_back(shown); }
   void clear() override { calls.push_back("clear"); }
 
   struct Text {
@@ -48,6 +49,7 @@ class RecordingCanvas : public OsdCanvas {
   std::vector<Text> texts;
   std::vector<Rect> rects;
   std::vector<Rounded> rounded;
+  std::vector<std::string> described;
 };
 
 class RecordingTimer : public ClearTimer {
@@ -96,6 +98,19 @@ TEST(OsdLayout, BarGeometry) {
   EXPECT_EQ(odd.frame.left, 461) << "Trunc(511.5 - 50) = 461 < 1000 -> Trunc(511.5) - 50";
   EXPECT_EQ(odd.background.left, 462) << "Trunc(461 + 1.5)";
   EXPECT_EQ(odd.lower.top, 21) << "bottom - height div 2 = 31 - 10";
+}
+
+TEST(OsdLayout, RectangleUnionsSkipEmptyOnes) {
+  const Rect a{10, 20, 40, 30};
+  const Rect empty{7, 7, 7, 90};
+  EXPECT_EQ(united(Rect{}, a), a);
+  EXPECT_EQ(united(a, empty), a);
+  EXPECT_EQ(united(a, Rect{-5, 25, 12, 60}), (Rect{-5, 20, 40, 60}));
+  EXPECT_TRUE(contains(a, Rect{10, 20, 40, 30}));
+  EXPECT_TRUE(contains(Rect{}, empty)) << "nothing to hold";
+  EXPECT_FALSE(contains(Rect{}, a));
+  EXPECT_FALSE(contains(a, Rect{10, 20, 41, 30}));
+  EXPECT_EQ(normalised(Rect{50, 9, 3, 2}), (Rect{3, 2, 50, 9}));
 }
 
 TEST(OsdLayout, FigureText) {
@@ -164,6 +179,26 @@ TEST(OnScreenDisplay, BarSettingThatIsNoNumberIsReported) {
   f.canvas.available = false;
   EXPECT_EQ(f.display.show_volume_progress(1, 1), std::nullopt);
   EXPECT_TRUE(f.timer.restarts.empty());
+}
+
+TEST(OnScreenDisplay, TellsWhatItShowsOnlyWhenThatChanges) {
+  Fixture f;
+  f.settings.decimals = true;
+  f.display.show_volume_progress(63.7, 12);
+  f.display.show_text("Volume");
+  f.display.show_volume_progress(63.6, 12);
+  f.display.show_text("Volume");
+  f.display.show_text("");  // paints nothing, changes nothing
+  f.display.show_volume_progress(63.6, 63.6);
+  f.display.show_text("VolumeMute: ON");
+  f.display.clear();
+  f.display.show_text("Volume");  // the same words as before the clear, none of the figure
+  f.display.show_volume_progress(8, 0);
+  EXPECT_EQ(f.canvas.described, (std::vector<std::string>{"63.7", "Volume 63.7", "Volume 63.6",
+                                                          "VolumeMute: ON 63.6", "Volume", "Volume 8"}));
+  f.settings.osd_enabled = false;
+  f.display.show_text("notepad.exe");
+  EXPECT_EQ(f.canvas.described.back(), "Volume 8") << "nothing painted, nothing told";
 }
 
 TEST(OnScreenDisplay, ClearAndTickWipeAndStop) {

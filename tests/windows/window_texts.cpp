@@ -1,4 +1,4 @@
-// window_texts.exe boxes | panel | balloons
+// window_texts.exe boxes | panel | balloons | display
 // What a user reads on the running Vantrel's screen, for the end-to-end
 // tests, in UTF-8 with line breaks written as \n:
 //   boxes  one line per open message box: its caption, a tab, its text;
@@ -10,6 +10,9 @@
 //   balloons one line per notification balloon on the screen (a visible
 //          balloon tooltip of any program, the notification area's
 //          included): its text.
+//   display  the on-screen display's window: shown (1/0), its left, top,
+//          right and bottom edges on the screen, and its text, which
+//          names what it shows, tab-separated.
 // Exit code 1 when the main window or its panel is not found.
 #include <windows.h>
 #include <commctrl.h>
@@ -93,6 +96,15 @@ int main(int argc, char** argv) {
   }
   if (argc > 1 && std::strcmp(argv[1], "balloons") == 0) {
     EnumWindows(print_balloon, 0);
+    return 0;
+  }
+  if (argc > 1 && std::strcmp(argv[1], "display") == 0) {
+    const HWND display = FindWindowW(L"VantrelOnScreenDisplay", nullptr);
+    if (!display) return 1;
+    RECT r{};
+    GetWindowRect(display, &r);
+    std::printf("%d\t%ld\t%ld\t%ld\t%ld\t%s\n", IsWindowVisible(display) ? 1 : 0, r.left, r.top, r.right,
+                r.bottom, utf8(text_of(display)).c_str());
     return 0;
   }
   const HWND main_window = FindWindowW(L"TForm1", L"Vantrel");
