@@ -33,11 +33,14 @@ std::string_view file_name_part(std::string_view action) {
   return last == std::string_view::npos ? action : action.substr(last + 1);
 }
 
-double level_percentage(int level) {
+double level_percentage(double level) {
   // In long double, as the figure has always been computed, so that 32767
-  // gives 49.99 and 65535 exactly 100.
+  // gives 49.99 and 65535 exactly 100. A level kept between whole units
+  // (32767.5 after 500 steps of 0,1 %) may come out a hair under its
+  // hundredth; the allowance, far below the 1/65535 of a hundredth between
+  // whole levels, keeps it from being cut to the hundredth below.
   const long double scaled = static_cast<long double>(level) / 65535.0L * 100.0L * 100.0L;
-  return static_cast<double>(std::trunc(scaled) / 100.0L);
+  return static_cast<double>(std::trunc(scaled + 1e-7L) / 100.0L);
 }
 
 std::string expand_environment(std::string_view text,

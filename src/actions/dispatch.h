@@ -26,7 +26,7 @@ std::string_view file_name_part(std::string_view action);
 
 // A channel level 0..65535 as a percentage with two decimals, truncated
 // toward zero; the "not found" level -1 shows as 0.
-double level_percentage(int level);
+double level_percentage(double level);
 
 // The rule of the system's environment-variable expansion: each %NAME%
 // whose name the lookup knows becomes its value; an unknown name, an empty

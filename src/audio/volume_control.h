@@ -2,9 +2,11 @@
 
 namespace vantrel::audio {
 
+// In mixer units, 0..65535, or -1 when the line was not found. Not whole
+// numbers: steps such as 65.535 units are kept exact between presses.
 struct Levels {
-  int left = -1;  // 0..65535, or -1 when the line was not found
-  int right = -1;
+  double left = -1;
+  double right = -1;
 };
 
 // The selected mixer line as the volume actions use it.

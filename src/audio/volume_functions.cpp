@@ -14,6 +14,13 @@ int round_even(double value) {
   return static_cast<int>(std::nearbyint(value));
 }
 
+// Every step is a whole number of thousandths of a unit (0,1 % is 65.535):
+// kept on that grid, a level does not drift by the binary fractions of
+// thousands of steps.
+double on_grid(double level) {
+  return std::round(level * 1000) / 1000;
+}
+
 }  // namespace
 
 double volume_step_for_index(int index) {
@@ -21,45 +28,59 @@ double volume_step_for_index(int index) {
   return static_cast<double>(kStepPercents[static_cast<std::size_t>(index)] * 655.35L);
 }
 
-VolumeReading VolumeFunctions::current() {
+VolumeFunctions::Exact VolumeFunctions::current() {
   const LineSelection line = settings_.selected_line();
-  VolumeReading reading;
-  mixer_.read_volume(line.destination, line.source, reading);
-  return reading;
+  Exact now;
+  mixer_.read_volume(line.destination, line.source, now.reading);
+  const VolumeReading& r = now.reading;
+  now.levels = {static_cast<double>(r.left), static_cast<double>(r.right)};
+  if (written_ && written_->line.destination == line.destination && written_->line.source == line.source &&
+      written_->device_left == r.left && written_->device_right == r.right) {
+    now.levels = written_->exact;
+  }
+  return now;
 }
 
 void VolumeFunctions::write(double left, double right, int mute) {
   const LineSelection line = settings_.selected_line();
+  left = on_grid(left);
+  right = on_grid(right);
   mixer_busy_ = true;
-  mixer_.write_volume(line.destination, line.source, round_even(left), round_even(right), mute);
+  written_.reset();
+  if (mixer_.write_volume(line.destination, line.source, round_even(left), round_even(right), mute)) {
+    VolumeReading after;
+    if (mixer_.read_volume(line.destination, line.source, after))
+      written_ = Written{line, after.left, after.right, {left, right}};
+  }
   mixer_busy_ = false;
 }
 
 void VolumeFunctions::raise() {
-  const VolumeReading r = current();
-  if (r.left >= kFullScale || r.right >= kFullScale) return;
+  const Exact now = current();
+  const Levels level = now.levels;
+  if (level.left >= kFullScale || level.right >= kFullScale) return;
   const double step = settings_.volume_step();
-  const auto up = [step](double level) { return level >= kFullScale - step ? kFullScale : level + step; };
-  write(up(r.left), up(r.right), r.mute);
+  const auto up = [step](double value) { return value >= kFullScale - step ? kFullScale : value + step; };
+  write(up(level.left), up(level.right), now.reading.mute);
 }
 
 void VolumeFunctions::lower() {
-  const VolumeReading r = current();
-  if (r.left <= 0 || r.right <= 0) return;
+  const Exact now = current();
+  const Levels level = now.levels;
+  if (level.left <= 0 || level.right <= 0) return;
   const double step = settings_.volume_step();
-  const auto down = [step](double level) { return level > step ? level - step : 0.0; };
-  write(down(r.left), down(r.right), r.mute);
+  const auto down = [step](double value) { return value > step ? value - step : 0.0; };
+  write(down(level.left), down(level.right), now.reading.mute);
 }
 
 Levels VolumeFunctions::read() {
-  const VolumeReading r = current();
-  return {r.left, r.right};
+  return current().levels;
 }
 
 bool VolumeFunctions::toggle_mute() {
-  const VolumeReading r = current();
-  const int mute = r.mute == 1 ? 0 : 1;
-  write(r.left, r.right, mute);
+  const Exact now = current();
+  const int mute = now.reading.mute == 1 ? 0 : 1;
+  write(now.levels.left, now.levels.right, mute);
   return mute == 1;
 }
 

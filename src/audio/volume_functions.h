@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "audio/audio_mixer.h"
 #include "audio/volume_control.h"
 
@@ -29,7 +31,13 @@ class VolumeSettings {
 };
 
 // Raise, lower and mute on the selected line, reading the state afresh and
-// writing it back in one step.
+// writing it back in one step. The levels are kept in the model's own units
+// between steps: a device holds whole units (some keep them coarser still),
+// so stepping from the rounded value it reports would lose part of a unit
+// at every press: 0.465 at each 0,1 % step, 500 presses down from 100 %
+// ending at 49.64 % instead of 50 %. While the device still reports what
+// the last write left there, the next step starts from the exact level
+// written; a level that anything else changed is read afresh.
 class VolumeFunctions : public VolumeControl {
  public:
   VolumeFunctions(TAudioMixer& mixer, const VolumeSettings& settings) : mixer_(mixer), settings_(settings) {}
@@ -44,8 +52,22 @@ class VolumeFunctions : public VolumeControl {
   bool mixer_busy() const { return mixer_busy_; }
 
  private:
-  VolumeReading current();
+  struct Exact {
+    VolumeReading reading;
+    Levels levels;  // the reading's levels, or the exact ones last written
+  };
+  Exact current();
   void write(double left, double right, int mute);
+
+  // What the last write left on the device: its line, the levels the
+  // device reported right after, and the exact levels meant.
+  struct Written {
+    LineSelection line;
+    int device_left = 0;
+    int device_right = 0;
+    Levels exact;
+  };
+  std::optional<Written> written_;
 
   TAudioMixer& mixer_;
   const VolumeSettings& settings_;

@@ -5,7 +5,7 @@ import os
 import subprocess
 import time
 
-from harness import WINE, Screenshot, VantrelTest, visible_windows, wait_until, xdotool
+from harness import WINE, Screenshot, VantrelTest, display_window, visible_windows, wait_until, xdotool
 
 LIME = (0, 255, 0)  # the bar's fill by default
 BLUE = (0, 0, 255)  # the text's colour by default
@@ -18,7 +18,12 @@ def fill_end(percent):
     return 100 + int(824 / 100 * percent)
 
 
-class Volume(VantrelTest):
+class VolumeCase(VantrelTest):
+    # No notification-area icon: Wine would show its tray as a window at the
+    # top left of the screen the pixels are read from; and no splash in the
+    # middle of it.
+    SETTINGS = "[Tray]\r\nVisible=0\r\n[General]\r\nLogo=0\r\n"
+
     def setUp(self):
         super().setUp()
         self.app.add_helper("white_window.exe")
@@ -37,15 +42,14 @@ class Volume(VantrelTest):
                 n=n, k=key, a=action
             )
         self.app.write("Hotkeys.ini", text)
-        # No notification-area icon: Wine would show its tray as a window
-        # at the top left of the screen the pixels are read from; and no
-        # splash in the middle of it.
-        self.app.write("Settings.ini", "[Tray]\r\nVisible=0\r\n[General]\r\nLogo=0\r\n")
+        self.app.write("Settings.ini", self.SETTINGS)
         self.app.start(" hide")
         time.sleep(2)
         xdotool("mousemove", 900, 100)
         time.sleep(0.2)
 
+
+class Volume(VolumeCase):
     def press_and_capture(self, keys, settle=0.6):
         """Presses keys, waits for the display, and returns a screenshot."""
         xdotool("key", keys)
@@ -88,3 +92,42 @@ class Volume(VantrelTest):
         self.assertEqual(
             sorted(p for p in on_pixels if p[0] < prefix_end), sorted(p for p in off_pixels if p[0] < prefix_end)
         )
+
+
+class KeyStorm(VolumeCase):
+    """Many presses in a short time are each handled once, and many small
+    steps add up exactly: the level is kept in the mixer model's own units,
+    not re-read from the whole units the device rounds it to."""
+
+    # Steps of 0,1 %, the figure with decimals, shown for 8 s.
+    SETTINGS = VolumeCase.SETTINGS + "[VolumeProgress]\r\nDecimals=1\r\nStep=0\r\n[OSD]\r\nVisibleTime=7\r\n"
+
+    def shown(self):
+        """What the display says it shows: its window's text."""
+        window = display_window(self.app)
+        return window[2] if window else None
+
+    def settled(self, timeout=30):
+        """The display's text once the presses sent so far are handled (it
+        stays the same for two seconds)."""
+        last, since = None, time.monotonic()
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            now = self.shown()
+            if now != last:
+                last, since = now, time.monotonic()
+            elif time.monotonic() - since >= 2:
+                return now
+            time.sleep(0.3)
+        self.fail("the display kept changing: %r" % last)
+
+    def test_500_presses_lower_the_volume_by_exactly_500_steps(self):
+        # From wherever the line starts, up to full scale.
+        for _ in range(12):
+            xdotool("key", "--delay", "12", *["ctrl+alt+Up"] * 100)
+            if self.settled() == "Volume 100":
+                break
+        self.assertEqual(self.settled(), "Volume 100")
+        # 500 presses 12 ms apart: about 6 s of key strokes.
+        xdotool("key", "--delay", "12", *["ctrl+alt+Down"] * 500)
+        self.assertEqual(self.settled(), "Volume 50", "500 steps of 0.1 down from 100")

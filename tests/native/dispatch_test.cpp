@@ -89,6 +89,16 @@ TEST(Dispatch, LevelPercentages) {
   EXPECT_EQ(level_percentage(0), 0.0);
   EXPECT_EQ(level_percentage(-1), 0.0);
   EXPECT_EQ(level_percentage(64224), 97.99);
+  // Levels kept between units, a hair under their exact value after
+  // hundreds of steps of 0,1 %.
+  EXPECT_EQ(level_percentage(32767.499999998257), 50.0);
+  EXPECT_EQ(level_percentage(19660.499999998287), 30.0);
+  EXPECT_EQ(level_percentage(32767.5 - 0.01), 49.99);
+  // Every whole level keeps the plain truncated figure.
+  for (long long level = 0; level <= 65535; ++level)
+    ASSERT_DOUBLE_EQ(level_percentage(static_cast<double>(level)),
+                     static_cast<double>(level * 10000 / 65535) / 100)
+        << level;
 }
 
 TEST(Dispatch, RunsEachKindOfAction) {

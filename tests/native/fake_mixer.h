@@ -20,6 +20,9 @@ struct FakeControl {
   std::vector<std::uint32_t> values;      // channels x items, as the device keeps them
   std::vector<std::uint32_t> item_lines;  // list controls: the line each item stands for
   bool fail_values = false;
+  // How the device keeps a value it is given (a device with coarser units
+  // than the mixer's); null keeps it as given.
+  std::uint32_t (*keeps)(std::uint32_t) = nullptr;
 };
 
 struct FakeLine {
@@ -146,7 +149,7 @@ class FakeMixerDriver : public MixerDriver {
         std::size_t{details.cChannels} * std::max<std::uint32_t>(1, details.cMultipleItems);
     std::string entry = "set " + std::to_string(details.dwControlID);
     for (std::size_t i = 0; i < entries; ++i) {
-      if (i < c->values.size()) c->values[i] = details.values[i];
+      if (i < c->values.size()) c->values[i] = c->keeps ? c->keeps(details.values[i]) : details.values[i];
       entry += " " + std::to_string(details.values[i]);
     }
     log.push_back(entry);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "actions/dispatch.h"
 #include "fake_mixer.h"
 
 namespace vantrel::audio {
@@ -84,6 +85,56 @@ TEST(VolumeFunctions, RaiseAndLowerByTheStep) {
   }
 }
 
+// Keeps a level as a single-precision fraction of full scale and reads it
+// back truncated, as Wine's mixer does: many values come back one lower.
+std::uint32_t as_float_fraction(std::uint32_t value) {
+  const float fraction = static_cast<float>(value) / 65535.0f;
+  return static_cast<std::uint32_t>(fraction * 65535.0f);
+}
+
+TEST(VolumeFunctions, ManySmallStepsAddUpExactly) {
+  const struct {
+    std::uint32_t (*keeps)(std::uint32_t);
+    int step_index, presses;
+    double start, expected_percent;
+  } cases[] = {
+      {nullptr, 0, 500, 100, 50},
+      {as_float_fraction, 0, 500, 100, 50},
+      {as_float_fraction, 1, 250, 100, 50},
+      {as_float_fraction, 0, 700, 100, 30},
+      {as_float_fraction, 2, 37, 100, 81.5},
+  };
+  for (const auto& c : cases) {
+    Line l({volume_control(1, {65535, 65535}), mute_control(2, 0)});
+    l.driver.devices[0].destinations[0].line.controls[0].keeps = c.keeps;
+    l.settings.step = volume_step_for_index(c.step_index);
+    for (int i = 0; i < c.presses; ++i) l.functions->lower();
+    const Levels after = l.functions->read();
+    EXPECT_EQ(actions::level_percentage(after.left), c.expected_percent)
+        << c.presses << " steps of index " << c.step_index << (c.keeps ? ", float device" : "");
+    EXPECT_EQ(after.left, after.right);
+    for (int i = 0; i < c.presses; ++i) l.functions->raise();
+    EXPECT_EQ(l.functions->read().left, 65535) << "and back up to full scale";
+  }
+}
+
+TEST(VolumeFunctions, ALevelChangedElsewhereIsReadAfresh) {
+  Line l({volume_control(1, {65535, 65535}), mute_control(2, 0)},
+         {line(7, "Wave", 2, {volume_control(9, {0, 0})})});
+  l.settings.step = volume_step_for_index(0);
+  l.functions->lower();
+  EXPECT_DOUBLE_EQ(l.functions->read().left, 65535 - 65.535);
+  l.set(30000, 20000);  // another program, or the Options window's slider
+  EXPECT_EQ(l.functions->read().left, 30000);
+  l.functions->lower();
+  EXPECT_DOUBLE_EQ(l.functions->read().right, 20000 - 65.535);
+  EXPECT_EQ(l.levels(), (std::vector<std::uint32_t>{29934, 19934}));
+  // Another line showing the same device values has its own level.
+  l.driver.devices[0].destinations[0].sources[0].controls[0].values = {29934, 19934};
+  l.settings.line = {0, 0};
+  EXPECT_EQ(l.functions->read().left, 29934);
+}
+
 TEST(VolumeFunctions, ToggleMute) {
   Line l({volume_control(1, {100, 200}), mute_control(2, 1)});
   EXPECT_FALSE(l.functions->toggle_mute());
@@ -104,7 +155,7 @@ TEST(VolumeFunctions, ActOnTheSelectedSource) {
   l.functions->raise();
   EXPECT_EQ(source, (std::vector<std::uint32_t>{955, 955}));
   EXPECT_EQ(l.levels(), (std::vector<std::uint32_t>{1000, 1000}));
-  EXPECT_EQ(l.functions->read().left, 955);
+  EXPECT_DOUBLE_EQ(l.functions->read().left, 300 + 655.35) << "the exact level, which the device rounds";
 
   // A selection naming no line reads nothing and changes nothing.
   l.settings.line = {3, -1};
