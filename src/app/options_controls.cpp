@@ -56,6 +56,8 @@ constexpr ControlPlace kControls[] = {
     {3, kEditOSDY, edit, "", 70, 86, 56, 20},
     {3, kCaption, label, "Position Y                   pixels", 12, 89, 160, 14},
     {3, kButtonOSDFont, font_button, "Font", 280, 33, 180, 50},
+    {3, kComboBoxShowOn, list, "", 70, 114, 190, 200},
+    {3, kCaption, label, "Show on", 12, 117, 56, 14},
 
     {4, kCheckBoxCheckBoxes, check_box, "Show CheckBoxes", 12, 10, 200, 17},
     {4, kCheckBoxGridLines, check_box, "Show GridLines", 12, 32, 200, 17},

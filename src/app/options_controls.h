@@ -42,6 +42,7 @@ enum OptionsControl : int {
   kEditOSDX,
   kEditOSDY,
   kButtonOSDFont,
+  kComboBoxShowOn,
   // "Hotkeys List"
   kCheckBoxCheckBoxes = 380,
   kCheckBoxGridLines,

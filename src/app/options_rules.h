@@ -42,6 +42,8 @@ AlphaLook alpha_look(int position);
 // The lists whose items are decimal numbers written with a comma, read with
 // the comma as separator on every system.
 inline constexpr std::string_view kVolumeStepItems[] = {"0,1", "0,2", "0,5", "1", "2", "3", "5", "10", "20"};
+inline constexpr std::string_view kShowOnItems[] = {"primary monitor", "monitor with the mouse",
+                                                    "monitor of the active window"};
 inline constexpr std::string_view kVisibleTimeItems[] = {"0,2", "0,5", "1", "2", "3", "4", "5", "8"};
 
 // "0,2" -> 0.2; text that is no such number gives nullopt.

@@ -37,11 +37,9 @@ constexpr std::pair<int, bool SettingsModel::*> kCheckBoxes[] = {
 
 // The lists that hold a stored index.
 constexpr std::pair<int, int SettingsModel::*> kLists[] = {
-    {kComboBoxVolumeStep, &SettingsModel::step},
-    {kComboBoxProgressWidth, &SettingsModel::border},
-    {kComboBoxVisibleTime, &SettingsModel::visible_time},
-    {kComboBoxColorScheme, &SettingsModel::colour_scheme},
-    {kComboBoxQuality, &SettingsModel::quality},
+    {kComboBoxVolumeStep, &SettingsModel::step},           {kComboBoxProgressWidth, &SettingsModel::border},
+    {kComboBoxVisibleTime, &SettingsModel::visible_time},  {kComboBoxShowOn, &SettingsModel::osd_show_on},
+    {kComboBoxColorScheme, &SettingsModel::colour_scheme}, {kComboBoxQuality, &SettingsModel::quality},
 };
 
 struct NumericField {
@@ -332,6 +330,7 @@ void TFormOptions::fill_lists() {
   static constexpr std::string_view kBorders[] = {"2", "3", "4", "5", "6", "7", "8", "9", "10"};
   fill_list(control(kComboBoxProgressWidth), kBorders);
   fill_list(control(kComboBoxVisibleTime), kVisibleTimeItems);
+  fill_list(control(kComboBoxShowOn), kShowOnItems);
   fill_list(control(kComboBoxColorScheme), kColourSchemeItems);
   fill_list(control(kComboBoxQuality), quality_items());
   SendMessageW(control(kTrackBarMainAlpha), TBM_SETRANGE, FALSE, MAKELPARAM(2, 10));

@@ -25,6 +25,8 @@ struct Key {
   // Reads the stored text into the model; false when it is unusable.
   std::function<bool(SettingsModel&, std::string_view)> read;
   std::function<std::string(const SettingsModel&)> write;
+  // Written only when its value is not the default or the file has it.
+  bool optional = false;
 };
 
 Key yes_no(std::string_view section, std::string_view name, bool SettingsModel::*field) {
@@ -98,6 +100,12 @@ Key font_size(std::string_view section, std::string_view name, FontSetting Setti
 }
 
 constexpr int kIntMax = 0x7FFFFFFF;
+constexpr int kShowOnCount = 3;
+
+Key optional(Key key) {
+  key.optional = true;
+  return key;
+}
 
 const std::vector<Key>& keys() {
   static const std::vector<Key> table{
@@ -133,6 +141,7 @@ const std::vector<Key>& keys() {
       font_colour("OSD", "FontColor", &SettingsModel::osd_font),
       font_name("OSD", "FontName", &SettingsModel::osd_font),
       font_size("OSD", "FontSize", &SettingsModel::osd_font),
+      optional(integer("OSD", "ShowOn", &SettingsModel::osd_show_on, 0, kShowOnCount - 1)),
       yes_no("List", "CheckBoxes", &SettingsModel::check_boxes),
       yes_no("List", "GridLines", &SettingsModel::grid_lines),
       yes_no("Tray", "Visible", &SettingsModel::tray_visible),
@@ -171,12 +180,17 @@ SettingsModel read_settings(const IniDocument& document, int screen_height) {
 }
 
 void write_settings(const SettingsModel& model, IniDocument& document) {
-  for (const Key& key : keys()) settings::write_string(document, key.section, key.name, key.write(model));
+  static const SettingsModel defaults;
+  for (const Key& key : keys()) {
+    const std::string value = key.write(model);
+    if (key.optional && value == key.write(defaults) && !document.find(key.section, key.name)) continue;
+    settings::write_string(document, key.section, key.name, value);
+  }
 }
 
 bool is_whole_settings_file(const IniDocument& document) {
   for (const Key& key : keys()) {
-    if (!document.find(key.section, key.name)) return false;
+    if (!key.optional && !document.find(key.section, key.name)) return false;
   }
   return true;
 }

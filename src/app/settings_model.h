@@ -43,6 +43,10 @@ struct SettingsModel {
   std::string osd_x = "100";
   std::string osd_y;
   FontSetting osd_font{"Dungeon", 36, base::kBlue};
+  // Which monitor the display goes on (osd::ShowOn). Written only when
+  // chosen or already in the file, so that older files save back as they
+  // were.
+  int osd_show_on = 0;
   // [List]
   bool check_boxes = true;
   bool grid_lines = false;
@@ -73,7 +77,7 @@ SettingsModel read_settings(const settings::IniDocument& document, int screen_he
 // Writes the 33 keys in order.
 void write_settings(const SettingsModel& model, settings::IniDocument& document);
 
-// Whether a document holds all 33 keys: what a save writes, and what a
+// Whether a document holds all 33 keys (the ones every save writes): what a save writes, and what a
 // save cut off part-way lacks.
 bool is_whole_settings_file(const settings::IniDocument& document);
 

@@ -74,6 +74,7 @@ void StoredSettings::apply_values() {
   display_.text_y = model_.osd_y;
   display_.text_font = {model_.osd_font.name, model_.osd_font.points, model_.osd_font.colour};
   display_.visible_ms = visible_time_ms(model_.visible_time);
+  display_.show_on = static_cast<osd::ShowOn>(model_.osd_show_on);
   display_.bar_x = model_.progress_x;
   display_.bar_y = model_.progress_y;
   display_.bar_height = model_.progress_height;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/colour.h"
+#include "osd/monitor_choice.h"
 
 namespace vantrel::osd {
 
@@ -20,6 +21,7 @@ struct DisplaySettings {
   std::string text_y;
   FontSpec text_font{"Dungeon", 36, base::kBlue};
   int visible_ms = 2000;
+  ShowOn show_on = ShowOn::primary;
 
   std::string bar_x = "100";
   std::string bar_y;

@@ -13,7 +13,7 @@ void OnScreenDisplay::show_text(const std::string& text) {
   if (!settings_.osd_enabled) return;
   const auto x = setting_number(settings_.text_x);
   const auto y = setting_number(settings_.text_y);
-  if (!x || !y || !canvas_.begin()) return;
+  if (!x || !y || !canvas_.begin(settings_.show_on)) return;
   const Point origin = text_origin(*x, *y, canvas_.screen_size());
   if (!text.empty()) {
     canvas_.draw_text(settings_.text_font, origin, text);
@@ -33,7 +33,7 @@ std::optional<std::string> OnScreenDisplay::show_volume_progress(double first, d
     *target = *value;
   }
   input.border = settings_.border;
-  if (!canvas_.begin()) return std::nullopt;
+  if (!canvas_.begin(settings_.show_on)) return std::nullopt;
 
   const Size screen = canvas_.screen_size();
   const FontSpec& figure_font = settings_.figure_font;

@@ -14,14 +14,17 @@ struct Pen {
   int width = 1;
 };
 
-// The surface the display draws on, in screen coordinates. Paints add up
-// until it is cleared.
+// The surface the display draws on, in the coordinates of the screen area
+// that begin() chose (the primary screen, or a monitor's work area). Paints
+// add up until it is cleared.
 class OsdCanvas {
  public:
   virtual ~OsdCanvas() = default;
+  // The size of the area chosen by the last begin().
   virtual Size screen_size() = 0;
+  // Chooses the area for the paint (a new one starts a fresh surface).
   // False when there is nothing to draw on; the paint then stops.
-  virtual bool begin() = 0;
+  virtual bool begin(ShowOn where) = 0;
   virtual Size text_extent(const FontSpec& font, const std::string& text) = 0;
   // Regular style, transparent background.
   virtual void draw_text(const FontSpec& font, Point origin, const std::string& text) = 0;

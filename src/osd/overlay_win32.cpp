@@ -17,6 +17,20 @@ COLORREF resolve(base::ColourValue value) {
   return colour == kKeyColour ? colour ^ 1 : colour;
 }
 
+BOOL CALLBACK add_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoW(monitor, &info)) {
+    const RECT& m = info.rcMonitor;
+    const RECT& w = info.rcWork;
+    reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back(
+        {{m.left, m.top, m.right, m.bottom},
+         {w.left, w.top, w.right, w.bottom},
+         (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 OverlayWindow::OverlayWindow(HINSTANCE instance, OverlaySizing sizing)
@@ -66,20 +80,37 @@ Size OverlayWindow::screen_size() {
   return {screen_.right - screen_.left, screen_.bottom - screen_.top};
 }
 
-bool OverlayWindow::begin() {
-  if (!handle() || !measure_) return false;
+Rect OverlayWindow::area_for(ShowOn where) {
   // Asking the system for the screen costs as much as the rest of a small
   // paint under Wine; it changes only with the display's settings.
   if (sizing_ == OverlaySizing::whole_screen || !screen_known_) {
     screen_known_ = true;
-    const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (screen != screen_) {
-      // Another screen starts a fresh surface: what was painted for the old
-      // one is gone, as a resolution change repaints the real screen too.
-      ShowWindow(handle(), SW_HIDE);
-      drop_surface();
-      screen_ = screen;
-    }
+    primary_screen_ = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    monitors_.clear();
+    EnumDisplayMonitors(nullptr, nullptr, add_monitor, reinterpret_cast<LPARAM>(&monitors_));
+  }
+  if (where == ShowOn::primary || monitors_.empty() || sizing_ == OverlaySizing::whole_screen)
+    return primary_screen_;
+  POINT mouse{};
+  if (where == ShowOn::mouse) GetCursorPos(&mouse);
+  std::optional<Rect> active;
+  const HWND foreground = where == ShowOn::active_window ? GetForegroundWindow() : nullptr;
+  RECT r{};
+  if (foreground && IsWindowVisible(foreground) && !IsIconic(foreground) && GetWindowRect(foreground, &r))
+    active = Rect{r.left, r.top, r.right, r.bottom};
+  const MonitorArea& chosen = monitors_[choose_monitor(monitors_, where, {mouse.x, mouse.y}, active)];
+  return display_area(chosen, where);
+}
+
+bool OverlayWindow::begin(ShowOn where) {
+  if (!handle() || !measure_) return false;
+  const Rect area = area_for(where);
+  if (area != screen_) {
+    // Another area starts a fresh surface: what was painted for the old one
+    // is gone, as a resolution change repaints the real screen too.
+    ShowWindow(handle(), SW_HIDE);
+    drop_surface();
+    screen_ = area;
   }
   dirty_ = {};
   if (sizing_ == OverlaySizing::whole_screen) {

@@ -22,7 +22,9 @@ enum class OverlaySizing {
   whole_screen,
 };
 
-// The display's surface: one window of our own, topmost, never activated,
+// The display's surface: one window of our own, on the monitor the settings
+// choose (positions count from the whole primary screen, or from the chosen
+// monitor's work area), topmost, never activated,
 // without a taskbar button, and transparent to both sight and the mouse
 // except where something is painted. Drawing on the screen's own device
 // context and wiping it by invalidating every window is unreliable once the
@@ -43,7 +45,7 @@ class OverlayWindow : public OsdCanvas, public ClearTimer, public win32::Window 
   void on_timer(std::function<void()> tick) { tick_ = std::move(tick); }
 
   Size screen_size() override;
-  bool begin() override;
+  bool begin(ShowOn where) override;
   Size text_extent(const FontSpec& font, const std::string& text) override;
   void draw_text(const FontSpec& font, Point origin, const std::string& text) override;
   void rectangle(Rect rect, base::ColourValue fill, std::optional<Pen> outline) override;
@@ -65,6 +67,8 @@ class OverlayWindow : public OsdCanvas, public ClearTimer, public win32::Window 
   // `rect` moved from screen to surface coordinates.
   RECT on_surface(Rect rect) const;
   void drop_surface();
+  // The area for `where` now, in screen coordinates.
+  Rect area_for(ShowOn where);
 
   OverlaySizing sizing_;
   win32::UniqueMemoryDc measure_;
@@ -75,7 +79,11 @@ class OverlayWindow : public OsdCanvas, public ClearTimer, public win32::Window 
   Rect bounds_{};  // the surface's place on the screen; empty when there is none
   Rect dirty_{};   // what the paint under way has drawn
   bool moved_ = false;
+  // The primary screen and the monitors, asked for again only after the
+  // display's settings or the work area change.
   bool screen_known_ = false;
+  Rect primary_screen_{};
+  std::vector<MonitorArea> monitors_;
   std::function<void()> tick_;
   struct CachedFont {
     std::string face;

@@ -220,3 +220,34 @@ class StoredLook(VantrelTest):
         main = self.window_of_width(542)
         self.assertIsNotNone(main)
         self.assertEqual(geometry(main)[3], 275)
+
+
+class DisplayMonitor(OptionsTest):
+    """The display's "Show on" list on the OSD page, stored in [OSD] only
+    once the user picks another monitor than the primary one."""
+
+    # The OSD page is three tabs left of "General"; its "Show on" list.
+    SHOW_ON_LIST = (160, 172)
+
+    def test_choosing_the_monitor_with_the_mouse_is_saved_after_the_fonts_size(self):
+        self.start()
+        options = self.open_options()
+        ox, oy = self.move_options_below(options)
+        xdotool("mousemove", ox + GENERAL_TAB[0], oy + GENERAL_TAB[1], "click", "1")
+        time.sleep(0.5)
+        for _ in range(3):
+            xdotool("key", "Left")
+            time.sleep(0.2)
+        xdotool("mousemove", ox + self.SHOW_ON_LIST[0], oy + self.SHOW_ON_LIST[1], "click", "1")
+        time.sleep(0.5)
+        xdotool("key", "Down")
+        xdotool("key", "Return")
+        time.sleep(0.5)
+        self.assertTrue(self.app.exit())
+        with open(self.app.file("Settings.ini"), "rb") as handle:
+            lines = handle.read().decode("latin-1").split("\r\n")
+        osd = lines.index("[OSD]")
+        self.assertEqual(
+            lines[osd + 1 : osd + 8],
+            ["VisibleTime=3", "X=100", "Y=576", "FontColor=clBlue", "FontName=Dungeon", "FontSize=36", "ShowOn=1"],
+        )

@@ -11,8 +11,9 @@ namespace {
 class RecordingCanvas : public OsdCanvas {
  public:
   Size screen_size() override { return screen; }
-  bool begin() override {
+  bool begin(ShowOn where) override {
     calls.push_back("begin");
+    areas.push_back(where);
     return available;
   }
   Size text_extent(const FontSpec&, const std::string& text) override {
@@ -50,6 +51,7 @@ class RecordingCanvas : public OsdCanvas {
   std::vector<Rect> rects;
   std::vector<Rounded> rounded;
   std::vector<std::string> described;
+  std::vector<ShowOn> areas;
 };
 
 class RecordingTimer : public ClearTimer {
@@ -138,6 +140,14 @@ TEST(OnScreenDisplay, TextPaintsWhereTheSettingsSayAndRestartsTheTimer) {
   f.display.show_text("");
   EXPECT_EQ(f.canvas.texts.size(), 1u) << "an empty text paints nothing";
   EXPECT_EQ(f.timer.restarts.size(), 2u) << "but restarts the timer";
+
+  f.settings.show_on = ShowOn::active_window;
+  f.display.show_text("a");
+  f.settings.show_on = ShowOn::mouse;
+  f.display.show_volume_progress(1, 1);
+  EXPECT_EQ(f.canvas.areas,
+            (std::vector<ShowOn>{ShowOn::primary, ShowOn::primary, ShowOn::active_window, ShowOn::mouse}))
+      << "each paint asks for the monitor the settings name";
 }
 
 TEST(OnScreenDisplay, TextStopsQuietlyWhenOffOrUnreadable) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "app/options_rules.h"
@@ -153,6 +154,38 @@ TEST(SettingsFile, OutOfRangeValuesThatStayTheUsers) {
   EXPECT_EQ(model.alpha, 10) << "the slider holds 2 to 10";
   EXPECT_EQ(read_settings(IniDocument::parse("[MainWindow]\r\nAlpha=1\r\n"), 768).alpha, 2);
   EXPECT_EQ(model.colour_scheme, 11) << "an unknown scheme falls back when drawn, and stays in the file";
+}
+
+TEST(SettingsFile, DisplayMonitorIsWrittenOnlyWhenChosenOrAlreadyThere) {
+  IniDocument older;
+  write_settings(default_settings(768), older);
+  const std::string before = older.text();
+  IniDocument doc = IniDocument::parse(before);
+  SettingsModel model = read_settings(doc, 768);
+  EXPECT_EQ(model.osd_show_on, 0);
+  write_settings(model, doc);
+  EXPECT_EQ(doc.text(), before) << "a file from before the choice saves back byte for byte";
+  EXPECT_TRUE(is_whole_settings_file(doc));
+
+  model.osd_show_on = 2;
+  write_settings(model, doc);
+  const std::vector<std::string> chosen = lines(doc.text());
+  const auto font_size = std::find(chosen.begin(), chosen.end(), "FontSize=36");
+  ASSERT_NE(font_size, chosen.end());
+  EXPECT_EQ(*(font_size + 1), "ShowOn=2") << "in [OSD], after its other keys";
+  EXPECT_EQ(read_settings(doc, 768).osd_show_on, 2);
+
+  model.osd_show_on = 0;
+  write_settings(model, doc);
+  EXPECT_NE(std::find(chosen.begin(), chosen.end(), "ShowOn=2"), chosen.end());
+  EXPECT_EQ(lines(doc.text())[font_size - chosen.begin() + 1], "ShowOn=0") << "a key the file has stays";
+
+  for (const char* bad : {"3", "-1", "mouse"}) {
+    EXPECT_EQ(
+        read_settings(IniDocument::parse(std::string("[OSD]\r\nShowOn=") + bad + "\r\n"), 768).osd_show_on, 0)
+        << bad;
+  }
+  EXPECT_EQ(read_settings(IniDocument::parse("[OSD]\r\nShowOn=1\r\n"), 768).osd_show_on, 1);
 }
 
 TEST(SettingsFile, AFileCutShortIsNotWhole) {

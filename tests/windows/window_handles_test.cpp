@@ -58,12 +58,13 @@ TEST(WindowHandles, GradientButtonsLeaveNothingBehind) {
 }
 
 TEST(WindowHandles, TheDisplaysOverlayLeavesNothingBehind) {
-  // Every drawing call makes and frees its own objects; showing the window
-  // adds none (and hiding a shown one takes Wine seconds), so it stays
-  // hidden.
+  // Every drawing call makes and frees its own objects but the fonts, which
+  // the overlay keeps until it goes, and the clear frees the surface;
+  // showing the window adds none (and hiding a shown one takes Wine
+  // seconds), so it stays hidden.
   const osd::FontSpec font{"Arial", 19, base::rgb(30, 70, 90)};
   const auto paint = [&font](osd::OverlayWindow& overlay) {
-    ASSERT_TRUE(overlay.begin());
+    ASSERT_TRUE(overlay.begin(osd::ShowOn::primary));
     EXPECT_GT(overlay.text_extent(font, "Volume").width, 0);
     overlay.draw_text(font, {30, 70}, "Volume");
     overlay.rectangle({30, 90, 130, 99}, base::rgb(90, 30, 70), osd::Pen{base::kBlack, 3});
