@@ -44,10 +44,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   const ComApartment com;
   vantrel::settings::Win32ProfileStorage settings_storage;
+  const vantrel::osd::Size screen = vantrel::osd::primary_screen_at_design_dpi();
   vantrel::app::StoredSettings settings(
       settings_storage,
       vantrel::settings::profile_path(vantrel::win32::program_folder(), vantrel::app::kSettingsFileName),
-      {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+      {screen.width, screen.height});
   vantrel::osd::OverlayWindow overlay(instance);
   wchar_t separator[4] = L".";
   GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4);

@@ -10,6 +10,7 @@
 #include "app/options_rules.h"
 #include "app/settings_effects.h"
 #include "app/window_outline_win32.h"
+#include "osd/overlay_win32.h"
 #include "win32/colour.h"
 #include "win32/text.h"
 
@@ -62,8 +63,10 @@ const NumericField* numeric_field(int id) {
   return nullptr;
 }
 
+// The display's positions are in 96-DPI pixels, and so are their limits.
 ScreenSize screen_now() {
-  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const osd::Size screen = osd::primary_screen_at_design_dpi();
+  return {screen.width, screen.height};
 }
 
 win32::UniqueGdi<HFONT> make_font(const std::string& face, int points, bool bold) {

@@ -14,7 +14,7 @@ void OnScreenDisplay::show_text(const std::string& text) {
   const auto x = setting_number(settings_.text_x);
   const auto y = setting_number(settings_.text_y);
   if (!x || !y || !canvas_.begin(settings_.show_on)) return;
-  const Point origin = text_origin(*x, *y, canvas_.screen_size());
+  const Point origin = text_origin(*x, *y, canvas_.screen_size(), canvas_.dpi());
   if (!text.empty()) {
     canvas_.draw_text(settings_.text_font, origin, text);
     text_shown_ = text;
@@ -38,12 +38,13 @@ std::optional<std::string> OnScreenDisplay::show_volume_progress(double first, d
   const Size screen = canvas_.screen_size();
   const FontSpec& figure_font = settings_.figure_font;
   const BarLayout layout =
-      bar_layout(input, screen, first, second, canvas_.text_extent(figure_font, "100.00"));
+      bar_layout(input, screen, first, second, canvas_.text_extent(figure_font, "100.00"), canvas_.dpi());
   canvas_.rectangle(layout.background, base::kBlack, Pen{base::kBlack, 1});
   canvas_.rectangle(layout.upper, settings_.progress_colour, std::nullopt);
   canvas_.rectangle(layout.lower, settings_.progress_colour, std::nullopt);
-  canvas_.rounded_rectangle(layout.frame, 15, std::nullopt, Pen{settings_.border_colour, layout.border});
-  canvas_.rounded_rectangle(layout.figure_box, 9, base::kBlack,
+  canvas_.rounded_rectangle(layout.frame, layout.frame_ellipse, std::nullopt,
+                            Pen{settings_.border_colour, layout.border});
+  canvas_.rounded_rectangle(layout.figure_box, layout.figure_box_ellipse, base::kBlack,
                             Pen{settings_.border_colour, layout.figure_box_pen});
   const std::string figure = figure_text(first, second, settings_.decimals, decimal_separator_);
   canvas_.draw_text(figure_font, figure_origin(layout, screen, canvas_.text_extent(figure_font, figure)),

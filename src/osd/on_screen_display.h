@@ -20,8 +20,10 @@ struct Pen {
 class OsdCanvas {
  public:
   virtual ~OsdCanvas() = default;
-  // The size of the area chosen by the last begin().
+  // The size of the area chosen by the last begin(), and the dots per inch
+  // of its monitor (fonts are made for it).
   virtual Size screen_size() = 0;
+  virtual int dpi() { return kDesignDpi; }
   // Chooses the area for the paint (a new one starts a fresh surface).
   // False when there is nothing to draw on; the paint then stops.
   virtual bool begin(ShowOn where) = 0;

@@ -8,20 +8,30 @@
 
 namespace vantrel::osd {
 
-Point text_origin(int x, int y, Size screen) {
-  if (x > screen.width - 200) x = screen.width - 200;
-  if (y > screen.height - 60) y = screen.height - 110;
+int scaled(int length, int dpi) {
+  if (dpi == kDesignDpi) return length;
+  const long long product = static_cast<long long>(length) * dpi;
+  const long long half = kDesignDpi / 2;
+  return static_cast<int>((product >= 0 ? product + half : product - half) / kDesignDpi);
+}
+
+Point text_origin(int x, int y, Size screen, int dpi) {
+  x = scaled(x, dpi);
+  y = scaled(y, dpi);
+  if (x > screen.width - scaled(200, dpi)) x = screen.width - scaled(200, dpi);
+  if (y > screen.height - scaled(60, dpi)) y = screen.height - scaled(110, dpi);
   return {x, y};
 }
 
-BarLayout bar_layout(BarInput in, Size screen, double first, double second, Size widest_figure) {
+BarLayout bar_layout(BarInput in, Size screen, double first, double second, Size widest_figure, int dpi) {
   const int w = screen.width;
-  int x = in.x;
-  if (x > static_cast<int>(std::trunc(w / 2.0 - 50))) x = static_cast<int>(std::trunc(w / 2.0)) - 50;
-  int y = in.y;
-  if (y > screen.height - 60) y = screen.height - 60;
-  const int height = std::min(in.height, 100);
-  const int b = in.border;
+  const int fifty = scaled(50, dpi);
+  int x = scaled(in.x, dpi);
+  if (x > static_cast<int>(std::trunc(w / 2.0 - fifty))) x = static_cast<int>(std::trunc(w / 2.0)) - fifty;
+  int y = scaled(in.y, dpi);
+  if (y > screen.height - scaled(60, dpi)) y = screen.height - scaled(60, dpi);
+  const int height = std::min(scaled(in.height, dpi), scaled(100, dpi));
+  const int b = scaled(in.border, dpi);
 
   const int inner_left = static_cast<int>(std::trunc(x + b / 2.0));
   const int inner_top = static_cast<int>(std::trunc(y + b / 2.0));
@@ -36,11 +46,14 @@ BarLayout bar_layout(BarInput in, Size screen, double first, double second, Size
   layout.upper = {inner_left, inner_top, end(first), middle};
   layout.lower = {inner_left, middle, end(second), bottom};
   layout.frame = {x, y, right, y + height};
+  layout.frame_ellipse = scaled(15, dpi);
   layout.border = b;
   layout.figure_box = {(w - widest_figure.width) / 2, y - widest_figure.height / 2,
                        (w + widest_figure.width) / 2, y + widest_figure.height / 2};
+  layout.figure_box_ellipse = scaled(9, dpi);
   layout.figure_box_pen = b / 2;
   layout.bar_top = y;
+  layout.figure_lift = scaled(4, dpi);
   return layout;
 }
 
@@ -56,7 +69,8 @@ std::string figure_text(double first, double second, bool decimals, char decimal
 }
 
 Point figure_origin(const BarLayout& layout, Size screen, Size figure_extent) {
-  return {screen.width / 2 - figure_extent.width / 2, layout.bar_top - (figure_extent.height + 4) / 2};
+  return {screen.width / 2 - figure_extent.width / 2,
+          layout.bar_top - (figure_extent.height + layout.figure_lift) / 2};
 }
 
 bool is_empty(Rect rect) {

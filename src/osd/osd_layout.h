@@ -11,9 +11,16 @@ using ui::Point;
 using ui::Rect;
 using ui::Size;
 
+// The display's lengths are set for 96 dots per inch; on a monitor of `dpi`
+// each is scaled as MulDiv(length, dpi, 96) does, to the nearest pixel with
+// halves away from zero. 96 leaves every length as it is.
+inline constexpr int kDesignDpi = 96;
+int scaled(int length, int dpi);
+
 // Where the text goes: X no further right than W - 200; a Y below H - 60 is
-// pulled up to H - 110. Neither is clamped from above or the left.
-Point text_origin(int x, int y, Size screen);
+// pulled up to H - 110. Neither is clamped from above or the left. The
+// position and the margins scale with `dpi`; W and H are in pixels.
+Point text_origin(int x, int y, Size screen, int dpi = kDesignDpi);
 
 struct BarInput {
   int x = 0;
@@ -26,16 +33,21 @@ struct BarLayout {
   Rect background;  // black, black 1-pixel outline
   Rect upper;       // first level, no outline
   Rect lower;       // second level, no outline
-  Rect frame;       // rounded 15 x 15, border colour, `border` wide
+  Rect frame;       // rounded, border colour, `border` wide
+  int frame_ellipse = 15;
   int border = 0;
-  Rect figure_box;  // rounded 9 x 9, black, border colour, border / 2 wide
+  Rect figure_box;  // rounded, black, border colour, border / 2 wide
+  int figure_box_ellipse = 9;
   int figure_box_pen = 0;
-  int bar_top = 0;  // the figure's text is centred on it
+  int bar_top = 0;      // the figure's text is centred on it
+  int figure_lift = 4;  // added to the figure's height before halving
 };
 
 // The bar for the two levels in per cent, with the extent of "100.00" in
-// the figure font fixing the figure box.
-BarLayout bar_layout(BarInput input, Size screen, double first, double second, Size widest_figure);
+// the figure font fixing the figure box. The input's lengths, the limits and
+// the corner ellipses scale with `dpi`; the screen and extent are pixels.
+BarLayout bar_layout(BarInput input, Size screen, double first, double second, Size widest_figure,
+                     int dpi = kDesignDpi);
 
 // The figure over the bar: the larger level, cut to a whole number unless
 // decimals are wanted, in its shortest form (up to 15 significant digits).

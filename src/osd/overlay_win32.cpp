@@ -17,21 +17,58 @@ COLORREF resolve(base::ColourValue value) {
   return colour == kKeyColour ? colour ^ 1 : colour;
 }
 
+// The system's own DPI, which the display used before monitors had their
+// own: what a program that is not per-monitor aware gets everywhere.
+int system_dpi() {
+  const win32::WindowDc screen(nullptr);
+  const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+  return dpi > 0 ? dpi : kDesignDpi;
+}
+
+// GetDpiForMonitor (Windows 8.1 on), looked up at run time; the system DPI
+// where it is missing or fails.
+int monitor_dpi(HMONITOR monitor) {
+  using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  static const auto get_dpi = []() -> GetDpiForMonitorFunction {
+    const HMODULE shcore = LoadLibraryW(L"shcore.dll");
+    return shcore ? reinterpret_cast<GetDpiForMonitorFunction>(
+                        reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
+                  : nullptr;
+  }();
+  UINT x = 0;
+  UINT y = 0;
+  constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+  if (get_dpi && SUCCEEDED(get_dpi(monitor, kEffectiveDpi, &x, &y)) && y > 0) return static_cast<int>(y);
+  return system_dpi();
+}
+
+struct MonitorList {
+  std::vector<MonitorArea> areas;
+  std::vector<int> dpis;
+};
+
 BOOL CALLBACK add_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   if (GetMonitorInfoW(monitor, &info)) {
     const RECT& m = info.rcMonitor;
     const RECT& w = info.rcWork;
-    reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back(
-        {{m.left, m.top, m.right, m.bottom},
-         {w.left, w.top, w.right, w.bottom},
-         (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+    auto& monitors = *reinterpret_cast<MonitorList*>(list);
+    monitors.areas.push_back({{m.left, m.top, m.right, m.bottom},
+                              {w.left, w.top, w.right, w.bottom},
+                              (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+    monitors.dpis.push_back(monitor_dpi(monitor));
   }
   return TRUE;
 }
 
 }  // namespace
+
+Size primary_screen_at_design_dpi() {
+  const int dpi = monitor_dpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+  return {MulDiv(GetSystemMetrics(SM_CXSCREEN), kDesignDpi, dpi),
+          MulDiv(GetSystemMetrics(SM_CYSCREEN), kDesignDpi, dpi)};
+}
 
 OverlayWindow::OverlayWindow(HINSTANCE instance, OverlaySizing sizing)
     : sizing_(sizing), measure_(CreateCompatibleDC(nullptr)) {
@@ -69,6 +106,7 @@ LRESULT OverlayWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_DISPLAYCHANGE:
     case WM_SETTINGCHANGE:
+    case WM_DPICHANGED:
       screen_known_ = false;
       return Window::on_message(message, wparam, lparam);
     default:
@@ -80,17 +118,21 @@ Size OverlayWindow::screen_size() {
   return {screen_.right - screen_.left, screen_.bottom - screen_.top};
 }
 
-Rect OverlayWindow::area_for(ShowOn where) {
+std::pair<Rect, int> OverlayWindow::area_for(ShowOn where) {
+  if (sizing_ == OverlaySizing::whole_screen)
+    return {{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, system_dpi()};
   // Asking the system for the screen costs as much as the rest of a small
   // paint under Wine; it changes only with the display's settings.
-  if (sizing_ == OverlaySizing::whole_screen || !screen_known_) {
+  if (!screen_known_) {
     screen_known_ = true;
     primary_screen_ = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    monitors_.clear();
-    EnumDisplayMonitors(nullptr, nullptr, add_monitor, reinterpret_cast<LPARAM>(&monitors_));
+    primary_dpi_ = monitor_dpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    MonitorList list;
+    EnumDisplayMonitors(nullptr, nullptr, add_monitor, reinterpret_cast<LPARAM>(&list));
+    monitors_ = std::move(list.areas);
+    monitor_dpis_ = std::move(list.dpis);
   }
-  if (where == ShowOn::primary || monitors_.empty() || sizing_ == OverlaySizing::whole_screen)
-    return primary_screen_;
+  if (where == ShowOn::primary || monitors_.empty()) return {primary_screen_, primary_dpi_};
   POINT mouse{};
   if (where == ShowOn::mouse) GetCursorPos(&mouse);
   std::optional<Rect> active;
@@ -98,19 +140,20 @@ Rect OverlayWindow::area_for(ShowOn where) {
   RECT r{};
   if (foreground && IsWindowVisible(foreground) && !IsIconic(foreground) && GetWindowRect(foreground, &r))
     active = Rect{r.left, r.top, r.right, r.bottom};
-  const MonitorArea& chosen = monitors_[choose_monitor(monitors_, where, {mouse.x, mouse.y}, active)];
-  return display_area(chosen, where);
+  const std::size_t chosen = choose_monitor(monitors_, where, {mouse.x, mouse.y}, active);
+  return {display_area(monitors_[chosen], where), monitor_dpis_[chosen]};
 }
 
 bool OverlayWindow::begin(ShowOn where) {
   if (!handle() || !measure_) return false;
-  const Rect area = area_for(where);
-  if (area != screen_) {
+  const auto [area, dpi] = area_for(where);
+  if (area != screen_ || dpi != dpi_) {
     // Another area starts a fresh surface: what was painted for the old one
     // is gone, as a resolution change repaints the real screen too.
     ShowWindow(handle(), SW_HIDE);
     drop_surface();
     screen_ = area;
+    dpi_ = dpi;
   }
   dirty_ = {};
   if (sizing_ == OverlaySizing::whole_screen) {
@@ -164,18 +207,18 @@ RECT OverlayWindow::on_surface(Rect rect) const {
 
 HFONT OverlayWindow::font_for(const FontSpec& font) {
   for (const CachedFont& cached : fonts_) {
-    if (cached.face == font.face && cached.points == font.points) return cached.font.get();
+    if (cached.face == font.face && cached.points == font.points && cached.dpi == dpi_)
+      return cached.font.get();
   }
   // The text and the figure use two fonts; a user trying faces in the
   // Options window would otherwise pile them up.
   if (fonts_.size() >= 4) fonts_.erase(fonts_.begin());
-  const win32::WindowDc screen_dc(nullptr);
-  const int height = -MulDiv(font.points, GetDeviceCaps(screen_dc.get(), LOGPIXELSY), 72);
+  const int height = -MulDiv(font.points, dpi_, 72);
   win32::UniqueGdi<HFONT> made(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
                                            DEFAULT_PITCH | FF_DONTCARE, win32::widen(font.face).c_str()));
   const HFONT handle = made.get();
-  fonts_.push_back({font.face, font.points, std::move(made)});
+  fonts_.push_back({font.face, font.points, dpi_, std::move(made)});
   return handle;
 }
 

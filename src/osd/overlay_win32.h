@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "osd/on_screen_display.h"
@@ -11,6 +12,10 @@
 #include "win32/window.h"
 
 namespace vantrel::osd {
+
+// The primary screen in the display's 96-DPI pixels, which its stored
+// positions are: what their defaults and limits are worked out from.
+Size primary_screen_at_design_dpi();
 
 // How much of the screen the window and its surface cover.
 enum class OverlaySizing {
@@ -32,8 +37,9 @@ enum class OverlaySizing {
 // gives the same picture in the same screen coordinates, accumulates paints
 // the same way, and clears by hiding. The window and its surface grow to the
 // union of what has been drawn since the last clear, so a paint only moves
-// the pixels it touched. Its colour key needs crisp text, so fonts are drawn
-// without anti-aliasing (no fringes in the key colour).
+// the pixels it touched. Fonts and lengths follow the DPI of the monitor the
+// window is on. Its colour key needs crisp text, so fonts are drawn without
+// anti-aliasing (no fringes in the key colour).
 class OverlayWindow : public OsdCanvas, public ClearTimer, public win32::Window {
  public:
   explicit OverlayWindow(HINSTANCE instance, OverlaySizing sizing = OverlaySizing::drawn_bounds);
@@ -45,6 +51,7 @@ class OverlayWindow : public OsdCanvas, public ClearTimer, public win32::Window 
   void on_timer(std::function<void()> tick) { tick_ = std::move(tick); }
 
   Size screen_size() override;
+  int dpi() override { return dpi_; }
   bool begin(ShowOn where) override;
   Size text_extent(const FontSpec& font, const std::string& text) override;
   void draw_text(const FontSpec& font, Point origin, const std::string& text) override;
@@ -67,8 +74,8 @@ class OverlayWindow : public OsdCanvas, public ClearTimer, public win32::Window 
   // `rect` moved from screen to surface coordinates.
   RECT on_surface(Rect rect) const;
   void drop_surface();
-  // The area for `where` now, in screen coordinates.
-  Rect area_for(ShowOn where);
+  // The area for `where` now, in screen coordinates, and its monitor's DPI.
+  std::pair<Rect, int> area_for(ShowOn where);
 
   OverlaySizing sizing_;
   win32::UniqueMemoryDc measure_;
@@ -83,11 +90,15 @@ class OverlayWindow : public OsdCanvas, public ClearTimer, public win32::Window 
   // display's settings or the work area change.
   bool screen_known_ = false;
   Rect primary_screen_{};
+  int primary_dpi_ = kDesignDpi;
   std::vector<MonitorArea> monitors_;
+  std::vector<int> monitor_dpis_;
+  int dpi_ = kDesignDpi;
   std::function<void()> tick_;
   struct CachedFont {
     std::string face;
     int points = 0;
+    int dpi = 0;
     win32::UniqueGdi<HFONT> font;
   };
   std::vector<CachedFont> fonts_;

@@ -11,6 +11,7 @@ namespace {
 class RecordingCanvas : public OsdCanvas {
  public:
   Size screen_size() override { return screen; }
+  int dpi() override { return dots_per_inch; }
   bool begin(ShowOn where) override {
     calls.push_back("begin");
     areas.push_back(where);
@@ -45,6 +46,7 @@ class RecordingCanvas : public OsdCanvas {
     int pen;
   };
   Size screen{1024, 768};
+  int dots_per_inch = 96;
   bool available = true;
   std::vector<std::string> calls;
   std::vector<Text> texts;
@@ -100,6 +102,32 @@ TEST(OsdLayout, BarGeometry) {
   EXPECT_EQ(odd.frame.left, 461) << "Trunc(511.5 - 50) = 461 < 1000 -> Trunc(511.5) - 50";
   EXPECT_EQ(odd.background.left, 462) << "Trunc(461 + 1.5)";
   EXPECT_EQ(odd.lower.top, 21) << "bottom - height div 2 = 31 - 10";
+}
+
+TEST(OsdLayout, LengthsScaleAsMulDivRounds) {
+  const struct {
+    int length, dpi, expected;
+  } cases[] = {{100, 96, 100}, {5, 144, 8},      {-5, 144, -8},   {15, 120, 19}, {9, 120, 11},
+               {2, 168, 4},    {576, 192, 1152}, {-20, 120, -25}, {7, 72, 5},    {0, 240, 0}};
+  for (const auto& c : cases) EXPECT_EQ(scaled(c.length, c.dpi), c.expected) << c.length << " at " << c.dpi;
+}
+
+TEST(OsdLayout, AtHigherDpiPositionsMarginsAndTheBarScale) {
+  const Size screen{1536, 1152};  // 1024 x 768 at 96 DPI, seen at 144
+  EXPECT_EQ(text_origin(100, 576, screen, 144), (Point{150, 864}));
+  EXPECT_EQ(text_origin(900, 720, screen, 144), (Point{1536 - 300, 1152 - 165}));
+  EXPECT_EQ(text_origin(100, 708, screen, 144), (Point{150, 1062})) << "H - 60 at 96 stays unclamped";
+
+  const BarLayout bar = bar_layout({100, 652, 20, 5}, screen, 100, 0, {90, 30}, 144);
+  EXPECT_EQ(bar.frame, (Rect{150, 978, 1536 - 150, 978 + 30}));
+  EXPECT_EQ(bar.border, 8);
+  EXPECT_EQ(bar.frame_ellipse, 23);
+  EXPECT_EQ(bar.figure_box_ellipse, 14);
+  EXPECT_EQ(bar.figure_box_pen, 4);
+  EXPECT_EQ(bar.upper, (Rect{154, 982, 1536 - 150, 978 + 15}));
+  EXPECT_EQ(bar_layout({100, 652, 150, 5}, screen, 0, 0, {90, 30}, 144).frame.bottom, 978 + 150)
+      << "the height limit of 100 scales too";
+  EXPECT_EQ(figure_origin(bar, screen, {30, 30}), (Point{768 - 15, 978 - 18}));
 }
 
 TEST(OsdLayout, RectangleUnionsSkipEmptyOnes) {
@@ -178,6 +206,19 @@ TEST(OnScreenDisplay, BarDrawsInOrderWithTheFigure) {
   EXPECT_EQ(f.canvas.rounded[0].pen, 5);
   EXPECT_EQ(f.canvas.rounded[1].rect, (Rect{482, 642, 542, 662})) << "sized by \"100.00\"";
   EXPECT_EQ(f.timer.restarts, (std::vector<int>{2000}));
+}
+
+TEST(OnScreenDisplay, PaintsForTheDpiOfTheMonitor) {
+  Fixture f;
+  f.canvas.screen = {2048, 1536};
+  f.canvas.dots_per_inch = 192;
+  f.display.show_text("a");
+  EXPECT_EQ(f.canvas.texts[0].at, (Point{200, 1152}));
+  f.display.show_volume_progress(50, 50);
+  EXPECT_EQ(f.canvas.rounded[0].ellipse, 30);
+  EXPECT_EQ(f.canvas.rounded[0].pen, 10);
+  EXPECT_EQ(f.canvas.rounded[0].rect, (Rect{200, 1304, 2048 - 200, 1304 + 40}));
+  EXPECT_EQ(f.canvas.rounded[1].ellipse, 18);
 }
 
 TEST(OnScreenDisplay, BarSettingThatIsNoNumberIsReported) {
