@@ -15,6 +15,7 @@ add_library(vantrel_win32 STATIC
   src/app/autorun_win32.cpp
   src/app/options_controls.cpp
   src/app/options_dialogs_win32.cpp
+  src/app/options_dpi_win32.cpp
   src/app/options_font_buttons_win32.cpp
   src/app/options_window_win32.cpp
   src/app/single_instance_win32.cpp
@@ -23,6 +24,7 @@ add_library(vantrel_win32 STATIC
   src/app/menu_bar_win32.cpp
   src/app/window_frame_win32.cpp
   src/app/body_drag_win32.cpp
+  src/win32/dpi.cpp
   src/win32/text.cpp
   src/win32/window.cpp
   src/app/window_outline_win32.cpp
@@ -140,7 +142,10 @@ add_executable(hold_file tests/windows/hold_file.cpp)
 # Stands in for the program that opens a document or an address, and
 # records what it was given.
 add_executable(record_open WIN32 tests/windows/record_open.cpp)
-foreach(helper record_run hold_hotkey white_window list_rows kill_during_save tray_helper hold_file record_open)
+# Where the running program's windows and their controls lie, in real pixels.
+add_executable(child_places tests/windows/child_places.cpp)
+target_link_options(child_places PRIVATE -municode)
+foreach(helper record_run hold_hotkey white_window list_rows kill_during_save tray_helper hold_file record_open child_places)
   target_compile_options(${helper} PRIVATE ${VANTREL_WARNINGS})
   target_link_options(${helper} PRIVATE ${VANTREL_STATIC_RUNTIME})
 endforeach()

@@ -1,6 +1,7 @@
 """Takes the README's screenshots of the real Vantrel.exe: the main window
-with the properties panel filled, three pages of the Options window, the About
-window, and the on-screen display's text and volume bar over a window.
+with the properties panel filled (on a 96-DPI screen and on a 144-DPI one),
+three pages of the Options window, the About window, and the on-screen
+display's text and volume bar over a window.
 Run through scripts/screenshots.sh, which brings up Wine and the display."""
 
 import os
@@ -10,7 +11,16 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 
-from harness import WINE, Vantrel, geometry, visible_windows, wait_until, xdotool  # noqa: E402
+from harness import (  # noqa: E402
+    WINE,
+    Vantrel,
+    geometry,
+    log_pixels,
+    set_log_pixels,
+    visible_windows,
+    wait_until,
+    xdotool,
+)
 
 OUT = sys.argv[1] if len(sys.argv) > 1 else "docs/screenshots"
 OPTIONS_SIZE = (492, 273)
@@ -136,7 +146,32 @@ def display_over_a_window():
             white.wait()
 
 
+def main_window_at_144_dpi():
+    """The main window as a 144-DPI screen shows it: Wine takes the DPI from
+    the registry when the program starts."""
+    saved = log_pixels()
+    set_log_pixels(144)
+    app = Vantrel()
+    try:
+        app.write("Hotkeys.ini", hotkeys_file())
+        app.write("Settings.ini", "[Tray]\r\nVisible=0\r\n[General]\r\nLogo=0\r\n")
+        app.start()
+        main = window_of_size((813, 633), "^Vantrel$")
+        if not main:
+            raise SystemExit("the main window did not show at 144 DPI")
+        x, y, width, height = geometry(main)
+        xdotool("mousemove", x + 180, y + 135, "click", "1")
+        time.sleep(0.8)
+        xdotool("mousemove", x + width - 30, y + 18)
+        time.sleep(0.3)
+        shoot("main-window-144dpi.png", (x, y, width, height))
+    finally:
+        app.remove()
+        set_log_pixels(saved)
+
+
 if __name__ == "__main__":
     os.makedirs(OUT, exist_ok=True)
     main_window_and_dialogs()
     display_over_a_window()
+    main_window_at_144_dpi()

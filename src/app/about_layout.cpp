@@ -12,8 +12,9 @@ constexpr ui::Point kShadowOffset{4, 2};
 
 }  // namespace
 
-ui::Point splash_origin(ui::Size screen) {
-  return {(screen.width - kSplashSize.width) / 2, (screen.height - kSplashSize.height) / 2};
+ui::Point splash_origin(ui::Size screen, int dpi) {
+  return {(screen.width - base::scale_length(kSplashSize.width, dpi)) / 2,
+          (screen.height - base::scale_length(kSplashSize.height, dpi)) / 2};
 }
 
 SplashCaptions splash_captions(ui::Size client) {
@@ -25,9 +26,9 @@ SplashCaptions splash_captions(ui::Size client) {
           {shadow_left, shadow_top, shadow_left + kLabel2Size.width, shadow_top + kLabel2Size.height}};
 }
 
-ui::Point about_origin(ui::Size screen) {
-  return {std::max(0, std::min(kAboutOrigin.x, screen.width - kAboutSize.width)),
-          std::max(0, std::min(kAboutOrigin.y, screen.height - kAboutSize.height))};
+ui::Point about_origin(ui::Size screen, int dpi) {
+  return {std::max(0, std::min(kAboutOrigin.x, screen.width - base::scale_length(kAboutSize.width, dpi))),
+          std::max(0, std::min(kAboutOrigin.y, screen.height - base::scale_length(kAboutSize.height, dpi)))};
 }
 
 ui::LinkLabelText mail_link() {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/colour_scheme.h"
+#include "base/dpi.h"
 #include "ui/geometry.h"
 #include "ui/gradient.h"
 #include "ui/link_label.h"
@@ -13,7 +14,8 @@ namespace vantrel::app {
 // The splash window (TFormLogo): a fixed client area in the middle of the
 // screen.
 inline constexpr ui::Size kSplashSize{392, 99};
-ui::Point splash_origin(ui::Size screen);
+// On a screen of `dpi`, the window is its designed size scaled.
+ui::Point splash_origin(ui::Size screen, int dpi = base::kDesignDpi);
 
 // The two overlapping "Vantrel" captions: Label1 in front, centred in the
 // client area and moved 5 pixels right and down; Label2 behind it, 4 right
@@ -28,7 +30,9 @@ SplashCaptions splash_captions(ui::Size client);
 // on the screen, nudged inside a screen too small for it.
 inline constexpr ui::Size kAboutSize{300, 200};
 inline constexpr ui::Point kAboutOrigin{439, 246};
-ui::Point about_origin(ui::Size screen);
+// The window keeps its designed place at any DPI; only a screen too small
+// for its scaled size moves it.
+ui::Point about_origin(ui::Size screen, int dpi = base::kDesignDpi);
 
 // What the About window shows and where; texts are drawn on the window's
 // surface, the links are TLinkLabels.

@@ -7,6 +7,7 @@
 #include "app/about_layout.h"
 #include "app/resources/about_pictures.h"
 #include "app/window_outline_win32.h"
+#include "base/dpi.h"
 #include "win32/colour.h"
 #include "win32/text.h"
 
@@ -32,18 +33,19 @@ HICON load_icon(HINSTANCE instance, int id, int size) {
   return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
 }
 
-// The OK button's glyph: the icon drawn on the key colour.
-win32::UniqueGdi<HBITMAP> ok_glyph(HINSTANCE instance) {
-  const win32::UniqueIcon icon(load_icon(instance, VANTREL_OK_GLYPH, kOkGlyphSize));
+// The OK button's glyph: the icon drawn on the key colour, `size` pixels
+// square.
+win32::UniqueGdi<HBITMAP> ok_glyph(HINSTANCE instance, int size) {
+  const win32::UniqueIcon icon(load_icon(instance, VANTREL_OK_GLYPH, size));
   if (!icon) return nullptr;
   const win32::WindowDc screen(nullptr);
-  win32::UniqueGdi<HBITMAP> bitmap(CreateCompatibleBitmap(screen.get(), kOkGlyphSize, kOkGlyphSize));
+  win32::UniqueGdi<HBITMAP> bitmap(CreateCompatibleBitmap(screen.get(), size, size));
   const win32::UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
   const win32::SelectedObject selected(dc.get(), bitmap.get());
-  const RECT all{0, 0, kOkGlyphSize, kOkGlyphSize};
+  const RECT all{0, 0, size, size};
   const win32::UniqueGdi<HBRUSH> key(CreateSolidBrush(kGlyphKey));
   FillRect(dc.get(), &all, key.get());
-  DrawIconEx(dc.get(), 0, 0, icon.get(), kOkGlyphSize, kOkGlyphSize, 0, nullptr, DI_NORMAL);
+  DrawIconEx(dc.get(), 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
   return bitmap;
 }
 
@@ -78,9 +80,12 @@ TFormAbout::TFormAbout(HINSTANCE instance, std::string version)
       background_(CreateSolidBrush(win32::colour_ref(scheme_.window))),
       picture_(load_icon(instance, VANTREL_ABOUT_PICTURE, kImage1Bounds.right - kImage1Bounds.left)) {
   register_class(instance, kClassName);
-  const ui::Point origin = about_origin({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+  const int dpi = win32::system_dpi();
+  const ui::Point origin = about_origin({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, dpi);
   create(instance, kClassName, L"About", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW,
-         RECT{origin.x, origin.y, origin.x + kAboutSize.width, origin.y + kAboutSize.height}, nullptr);
+         RECT{origin.x, origin.y, origin.x + base::scale_length(kAboutSize.width, dpi),
+              origin.y + base::scale_length(kAboutSize.height, dpi)},
+         nullptr);
 }
 
 TFormAbout::~TFormAbout() {
@@ -101,7 +106,16 @@ LRESULT TFormAbout::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CREATE:
       create_controls();
       apply_rounded_outline(handle());
+      dpi_layout_.capture(handle());
+      lay_out(win32::window_dpi(handle()));
       return 0;
+    case WM_DPICHANGED: {
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(handle(), nullptr, suggested.left, suggested.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      lay_out(HIWORD(wparam));
+      return 0;
+    }
     // FormMouseDown and FormMouseMove: the window's surface, with the texts
     // and the picture drawn on it, and what lets the mouse through to it
     // (the frame lines).
@@ -159,7 +173,7 @@ void TFormAbout::create_controls() {
   ok_ = std::make_unique<ui::TGradientButton>(handle(), kOkId, L" OK ",
                                               RECT{ok.left, ok.top, ok.right, ok.bottom});
   ok_->set_font(font_.get());
-  ok_->set_glyph(ok_glyph(instance).get());
+  ok_->set_glyph(ok_glyph(instance, kOkGlyphSize).get());
   ok_->on_click = [this] { close(); };  // ButtonOKClick
 
   const std::pair<std::unique_ptr<ui::TLinkLabel>*, std::pair<int, ui::Point>> links[] = {
@@ -176,6 +190,19 @@ void TFormAbout::create_controls() {
   frame_ = std::make_unique<WindowFrame>(handle(), kAboutSize.width, kAboutSize.height);
 }
 
+void TFormAbout::lay_out(int dpi) {
+  const bool changed = dpi != dpi_layout_.dpi();
+  dpi_layout_.apply(dpi);
+  fit_designed_size(handle(), kAboutSize.width, kAboutSize.height, dpi_layout_.dpi());
+  if (!changed) return;
+  // The pictures at the size they show, from the sizes their files hold.
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(handle(), GWLP_HINSTANCE));
+  picture_.reset(load_icon(instance, VANTREL_ABOUT_PICTURE,
+                           dpi_layout_.scale(kImage1Bounds.right - kImage1Bounds.left)));
+  ok_->set_glyph(ok_glyph(instance, dpi_layout_.scale(kOkGlyphSize)).get());
+  InvalidateRect(handle(), nullptr, TRUE);
+}
+
 void TFormAbout::paint(HDC dc) {
   RECT all{};
   GetClientRect(handle(), &all);
@@ -183,15 +210,16 @@ void TFormAbout::paint(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   for (const AboutTextPlace& place : kAboutTexts) {
     const bool app = place.text == AboutText::LabelApp;
-    const win32::SelectedObject font(dc, app ? app_font_.get() : font_.get());
+    const win32::SelectedObject font(dc, dpi_layout_.shown_font(app ? app_font_.get() : font_.get()));
     SetTextColor(dc, app ? kNavy : GetSysColor(COLOR_WINDOWTEXT));
-    RECT box{place.bounds.left, place.bounds.top, place.bounds.right, place.bounds.bottom};
+    RECT box =
+        dpi_layout_.scale(RECT{place.bounds.left, place.bounds.top, place.bounds.right, place.bounds.bottom});
     const std::wstring text = about_text(place.text, version_);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
               (app ? DT_CENTER | DT_VCENTER : DT_LEFT | DT_TOP) | DT_SINGLELINE | DT_NOPREFIX);
   }
   if (picture_) {
-    const ui::Rect& image = kImage1Bounds;
+    const ui::Rect image = base::scale_rect(kImage1Bounds, dpi_layout_.dpi());
     DrawIconEx(dc, image.left, image.top, picture_.get(), image.right - image.left, image.bottom - image.top,
                0, nullptr, DI_NORMAL);
   }

@@ -10,6 +10,7 @@
 #include "app/window_layout.h"
 #include "ui/gradient_button_win32.h"
 #include "ui/link_label_win32.h"
+#include "win32/dpi.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 
@@ -39,6 +40,8 @@ class TFormAbout : public win32::Window, public SchemedWindow {
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void create_controls();
   void paint(HDC dc);
+  // The window, its controls, texts and pictures at a screen's DPI.
+  void lay_out(int dpi);
   void FormMouseDown(POINT at);
   void FormMouseMove(POINT at, bool left_down);
 
@@ -55,6 +58,7 @@ class TFormAbout : public win32::Window, public SchemedWindow {
   std::unique_ptr<ui::TLinkLabel> web_;       // LinkLabel2
   std::unique_ptr<WindowFrame> frame_;        // LabelLeft, LabelRight, LabelBottom
   WindowDrag drag_;
+  win32::DpiLayout dpi_layout_;
 };
 
 }  // namespace vantrel::app

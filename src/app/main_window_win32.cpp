@@ -48,10 +48,13 @@ MainWindow::MainWindow(HINSTANCE instance, settings::SettingsStore& settings, os
       settings_path_(settings::profile_path(win32::program_folder(), "Settings.ini")),
       background_(CreateSolidBrush(kBackground)) {
   register_class(instance, win32::widen(kMainWindowClass).c_str(), background_.get());
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - kClientWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - kClientHeight) / 2;
+  // Made at the system's DPI; WM_CREATE lays it out again at its own
+  // monitor's should that differ.
+  const ui::Size size = main_window_size(true, win32::system_dpi());
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2;
   create(instance, win32::widen(kMainWindowClass).c_str(), win32::widen(kMainWindowTitle).c_str(),
-         WS_POPUP | WS_CLIPCHILDREN, 0, RECT{left, top, left + kClientWidth, top + kClientHeight}, nullptr);
+         WS_POPUP | WS_CLIPCHILDREN, 0, RECT{left, top, left + size.width, top + size.height}, nullptr);
 }
 
 MainWindow::~MainWindow() {
@@ -72,6 +75,10 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       registrar_.emplace(handle());
       apply_rounded_outline(handle());
       create_controls();
+      // The controls are made at their designed 96-DPI places.
+      dpi_layout_.capture(handle());
+      frame_->fit(kClientWidth, kClientHeight, &dpi_layout_);
+      lay_out(win32::window_dpi(handle()));
       create_tray_icon();
       SetTimer(handle(), kTimerInit, kTimerInitInterval, nullptr);
       SetTimer(handle(), kTimerLogo, kTimerLogoInterval, nullptr);
@@ -135,6 +142,15 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       if (handle_close_request(exiting_, *this)) destroy();
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a screen of another DPI (or its DPI changed): the place
+      // the system suggests keeps the window under the mouse.
+      const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      lay_out(HIWORD(wparam));
+      return 0;
+    }
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
@@ -173,6 +189,14 @@ void MainWindow::create_controls() {
   body_drag_->watch(list_->handle());
   create_properties_panel();
   looks_.attach(SchemedWindowRole::main, this);
+}
+
+void MainWindow::lay_out(int dpi) {
+  // The list's font first: the list lays out its header when it is moved.
+  list_->set_dpi(dpi);
+  dpi_layout_.apply(dpi);
+  fit_designed_size(handle(), kClientWidth, main_window_height(properties_panel_checked()),
+                    dpi_layout_.dpi());
 }
 
 void MainWindow::show_context_menu(LPARAM at) {
@@ -271,9 +295,9 @@ void MainWindow::realign_list1_click() {
 void MainWindow::properties_panel1_click() {
   // The outline made at creation stays: it already covers the taller
   // window.
-  const int height = main_window_height(properties_panel_checked());
-  SetWindowPos(handle(), nullptr, 0, 0, kClientWidth, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  frame_->fit(kClientWidth, height);
+  const ui::Size size = main_window_size(properties_panel_checked(), dpi_layout_.dpi());
+  SetWindowPos(handle(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  frame_->fit(kClientWidth, main_window_height(properties_panel_checked()), &dpi_layout_);
   RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   settings_.set_properties_panel(properties_panel_checked());
 }

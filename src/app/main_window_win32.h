@@ -28,6 +28,7 @@
 #include "settings/profile_storage_win32.h"
 #include "tray/tray_icon_win32.h"
 #include "tray/tray_shell.h"
+#include "win32/dpi.h"
 #include "win32/handles.h"
 #include "win32/text.h"
 #include "win32/window.h"
@@ -82,6 +83,9 @@ class MainWindow : public win32::Window,
  private:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void create_controls();
+  // Lays the window out for a screen of `dpi`: its size (keeping its
+  // top-left), its controls, fonts and columns, its outline.
+  void lay_out(int dpi);
   void show_context_menu(LPARAM at);
   void on_command(int id);
   void refresh1_click();
@@ -179,6 +183,7 @@ class MainWindow : public win32::Window,
   std::unique_ptr<WindowFrame> frame_;
   std::unique_ptr<BodyDrag> body_drag_;
   std::unique_ptr<PropertiesPanel> panel_;  // GroupBoxProperties
+  win32::DpiLayout dpi_layout_;
   std::optional<actions::Win32HotkeyRegistrar> registrar_;
   bool filling_list_ = false;
   std::vector<hotkeys::HotkeyRow> rows_;

@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "app/menu_commands.h"
+#include "win32/dpi.h"
 
 namespace vantrel::app {
 namespace {
@@ -97,7 +98,8 @@ void MenuBar::set_properties_panel_checked(bool checked) {
 void MenuBar::pop_up(MenuButton button) {
   RECT window_bounds{};
   GetWindowRect(window_, &window_bounds);
-  const ui::Point at = menu_point({window_bounds.left, window_bounds.top}, button);
+  const ui::Point at =
+      menu_point({window_bounds.left, window_bounds.top}, button, win32::window_dpi(window_));
   // The Window menu chooses with the left button only, the others with
   // either.
   const UINT choosing = button == MenuButton::window ? TPM_LEFTBUTTON : TPM_RIGHTBUTTON;

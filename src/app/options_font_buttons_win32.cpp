@@ -16,7 +16,8 @@ void TFormOptions::draw_font_button(const DRAWITEMSTRUCT& item) {
   RECT face = item.rcItem;
   DrawFrameControl(item.hDC, &face, DFC_BUTTON,
                    DFCS_BUTTONPUSH | ((item.itemState & ODS_SELECTED) ? DFCS_PUSHED : 0));
-  const win32::SelectedObject font(item.hDC, button_fonts_[id] ? button_fonts_[id].get() : font_.get());
+  const win32::SelectedObject font(
+      item.hDC, button_fonts_[id] ? button_fonts_[id].get() : dpi_layout_.shown_font(font_.get()));
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, win32::colour_ref(colour));
   wchar_t caption[64] = {};

@@ -10,6 +10,7 @@
 #include "app/options_rules.h"
 #include "app/settings_effects.h"
 #include "app/window_outline_win32.h"
+#include "base/dpi.h"
 #include "osd/overlay_win32.h"
 #include "win32/colour.h"
 #include "win32/text.h"
@@ -69,12 +70,12 @@ ScreenSize screen_now() {
   return {screen.width, screen.height};
 }
 
-win32::UniqueGdi<HFONT> make_font(const std::string& face, int points, bool bold) {
-  const win32::WindowDc screen(nullptr);
-  return win32::UniqueGdi<HFONT>(CreateFontW(
-      -MulDiv(points, GetDeviceCaps(screen.get(), LOGPIXELSY), 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
-      FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-      DEFAULT_PITCH | FF_DONTCARE, win32::widen(face).c_str()));
+// A font of that many points on a screen of `dpi`.
+win32::UniqueGdi<HFONT> make_font(const std::string& face, int points, bool bold, int dpi) {
+  return win32::UniqueGdi<HFONT>(CreateFontW(-MulDiv(points, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+                                             FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                             DEFAULT_PITCH | FF_DONTCARE, win32::widen(face).c_str()));
 }
 
 std::wstring window_text(HWND window) {
@@ -99,36 +100,22 @@ void fill_list(HWND list, std::span<const std::string_view> items) {
     SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::widen(item).c_str()));
 }
 
-// The OK button's mark: a green tick on the button's own face colour, which
-// the button takes as transparent from its bottom-left pixel.
-win32::UniqueGdi<HBITMAP> tick_glyph() {
-  const win32::WindowDc screen(nullptr);
-  win32::UniqueGdi<HBITMAP> bitmap(CreateCompatibleBitmap(screen.get(), 14, 14));
-  const win32::UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
-  const win32::SelectedObject selected(dc.get(), bitmap.get());
-  const RECT all{0, 0, 14, 14};
-  const win32::UniqueGdi<HBRUSH> face(CreateSolidBrush(RGB(255, 0, 255)));
-  FillRect(dc.get(), &all, face.get());
-  const win32::UniqueGdi<HPEN> pen(CreatePen(PS_SOLID, 3, RGB(0, 128, 0)));
-  const win32::SelectedObject selected_pen(dc.get(), pen.get());
-  const POINT tick[] = {{2, 7}, {5, 10}, {11, 3}};
-  Polyline(dc.get(), tick, 3);
-  return bitmap;
-}
-
 }  // namespace
 
 TFormOptions::TFormOptions(HINSTANCE instance, StoredSettings& settings)
     : settings_(settings),
-      font_(make_font("MS Sans Serif", 8, false)),
-      bar_font_(make_font("MS Sans Serif", 8, true)),
+      // At 96 DPI: the layout scales them with the controls.
+      font_(make_font("MS Sans Serif", 8, false, base::kDesignDpi)),
+      bar_font_(make_font("MS Sans Serif", 8, true, base::kDesignDpi)),
       scheme_(colour_scheme(kDefaultSchemeName)),
       background_(CreateSolidBrush(win32::colour_ref(scheme_.window))) {
   register_class(instance, kClassName);
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - kClientWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - kClientHeight) / 2;
+  const int width = base::scale_length(kClientWidth, win32::system_dpi());
+  const int height = base::scale_length(kClientHeight, win32::system_dpi());
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   create(instance, kClassName, L"Options", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-         RECT{left, top, left + kClientWidth, top + kClientHeight}, nullptr);
+         RECT{left, top, left + width, top + height}, nullptr);
 }
 
 TFormOptions::~TFormOptions() {
@@ -158,6 +145,9 @@ LRESULT TFormOptions::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CREATE:
       apply_rounded_outline(handle());
       create_controls();
+      // Every control from the table, made at its 96-DPI place.
+      dpi_layout_.capture(handle());
+      lay_out(win32::window_dpi(handle()));
       fill_lists();
       show_model();
       settings_.on_model_changed = [this] { show_model(); };
@@ -194,7 +184,10 @@ LRESULT TFormOptions::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       const RECT lines[] = {{0, top, kFrameLine, kClientHeight},
                             {kClientWidth - kFrameLine, top, kClientWidth, kClientHeight},
                             {0, kClientHeight - kFrameLine, kClientWidth, kClientHeight}};
-      for (const RECT& line : lines) FillRect(reinterpret_cast<HDC>(wparam), &line, dark.get());
+      for (const RECT& line : lines) {
+        const RECT scaled = dpi_layout_.scale(line);
+        FillRect(reinterpret_cast<HDC>(wparam), &scaled, dark.get());
+      }
       return TRUE;
     }
     case WM_LBUTTONDOWN:
@@ -209,6 +202,9 @@ LRESULT TFormOptions::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_CLOSE:
       ShowWindow(handle(), SW_HIDE);
+      return 0;
+    case WM_DPICHANGED:
+      dpi_changed(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
     case WM_DESTROY:
       bar_.reset();
@@ -236,7 +232,7 @@ void TFormOptions::create_controls() {
   ok_ = std::make_unique<ui::TGradientButton>(
       handle(), kButtonOK, L"     OK        ",
       RECT{kClientWidth - 96, buttons_top, kClientWidth - 8, buttons_top + 26});
-  ok_->set_glyph(tick_glyph().get());
+  ok_->set_glyph(tick_glyph(base::kDesignDpi).get());
   ok_->set_default(true);
   ok_->on_click = [this] { ButtonOKClick(); };
   for (ui::TGradientButton* button : {default_.get(), ok_.get()}) button->set_font(font_.get());
@@ -371,9 +367,11 @@ void TFormOptions::show_model() {
   for (const NumericField& field : kNumericFields) set_text_if_other(control(field.id), model.*field.text);
   const std::pair<int, const FontSetting*> fonts[] = {{kButtonTextFont, &model.text_font},
                                                       {kButtonOSDFont, &model.osd_font}};
-  for (const auto& [id, font] : fonts) button_fonts_[id] = make_font(font->name, font->points, false);
+  // Each font as large as it will show on this screen.
+  const int dpi = dpi_layout_.dpi();
+  for (const auto& [id, font] : fonts) button_fonts_[id] = make_font(font->name, font->points, false, dpi);
   for (const int id : {kButtonBorderColor, kButtonProgressColor}) {
-    if (!button_fonts_[id]) button_fonts_[id] = make_font("MS Sans Serif", 10, true);
+    if (!button_fonts_[id]) button_fonts_[id] = make_font("MS Sans Serif", 10, true, dpi);
   }
   for (const int id : {kButtonTextFont, kButtonOSDFont, kButtonBorderColor, kButtonProgressColor})
     InvalidateRect(control(id), nullptr, TRUE);
@@ -542,13 +540,12 @@ LRESULT CALLBACK TFormOptions::watch_page_control(HWND window, UINT message, WPA
   } else if (message == WM_PAINT && form.page_ == form.group_.page) {
     const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
     const win32::WindowDc dc(window);
-    RECT frame = form.group_.bounds;
-    frame.top += 6;
+    const RECT& group = form.group_.bounds;
+    RECT frame = form.dpi_layout_.scale(RECT{group.left, group.top + 6, group.right, group.bottom});
     DrawEdge(dc.get(), &frame, EDGE_ETCHED, BF_RECT);
-    const win32::SelectedObject font(dc.get(), form.font_.get());
+    const win32::SelectedObject font(dc.get(), form.dpi_layout_.shown_font(form.font_.get()));
     SetBkColor(dc.get(), GetSysColor(COLOR_BTNFACE));
-    RECT caption{form.group_.bounds.left + 8, form.group_.bounds.top, form.group_.bounds.right - 8,
-                 form.group_.bounds.top + 14};
+    RECT caption = form.dpi_layout_.scale(RECT{group.left + 8, group.top, group.right - 8, group.top + 14});
     DrawTextW(dc.get(), form.group_.caption.c_str(), -1, &caption, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
     return result;
   } else if (message == WM_NCDESTROY) {

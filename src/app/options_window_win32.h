@@ -13,6 +13,7 @@
 #include "app/sound_page.h"
 #include "app/stored_settings.h"
 #include "ui/gradient_button_win32.h"
+#include "win32/dpi.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 
@@ -22,6 +23,9 @@ namespace vantrel::app {
 // blocking the other windows; closing only hides it. Each control shows one
 // setting of the store and a change in it is in force at once; OK hides the
 // window and writes the file.
+// The OK button's tick, drawn for a screen of `dpi`.
+win32::UniqueGdi<HBITMAP> tick_glyph(int dpi);
+
 class TFormOptions : public win32::Window, public SchemedWindow {
  public:
   static constexpr wchar_t kClassName[] = L"TFormOptions";
@@ -49,6 +53,10 @@ class TFormOptions : public win32::Window, public SchemedWindow {
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void create_controls();
   void create_page_control(const ControlPlace& place, RECT page_area);
+  // Lays the window out for a screen of `dpi`: its size, its controls and
+  // their fonts, its outline.
+  void lay_out(int dpi);
+  void dpi_changed(int dpi, const RECT& suggested);
   void fill_lists();
   void show_model();
   void show_sound_page();
@@ -77,6 +85,7 @@ class TFormOptions : public win32::Window, public SchemedWindow {
   std::unique_ptr<ui::TGradientButton> bar_;
   std::unique_ptr<ui::TGradientButton> default_;
   std::unique_ptr<ui::TGradientButton> ok_;
+  win32::DpiLayout dpi_layout_;
   HWND page_control_ = nullptr;
   // GroupBox1, drawn on its page.
   struct Group {

@@ -8,6 +8,7 @@
 
 #include "app/menu_commands.h"
 #include "hotkeys/key_table.h"
+#include "win32/dpi.h"
 #include "win32/text.h"
 
 namespace vantrel::app {
@@ -227,7 +228,10 @@ LRESULT PropertiesPanel::on_message(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
       if (item.hwndItem != icon_button_) break;
-      draw_icon_button(item, icons_, editor_.fields().icon, font_.get(), resolve(scheme_.window));
+      // The button's own font: the designed one scaled to the window's DPI.
+      draw_icon_button(item, icons_, editor_.fields().icon,
+                       reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)),
+                       resolve(scheme_.window));
       return TRUE;
     }
     case WM_CTLCOLORSTATIC: {
@@ -253,6 +257,12 @@ LRESULT PropertiesPanel::on_message(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_PAINT:
       paint();
       return 0;
+    case WM_SETFONT:
+      caption_font_ = reinterpret_cast<HFONT>(wparam);
+      if (LOWORD(lparam)) InvalidateRect(handle(), nullptr, TRUE);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_.get());
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:
       // A click on the panel itself and a move over its free area or its
@@ -273,7 +283,7 @@ void PropertiesPanel::paint() {
   const HDC dc = BeginPaint(handle(), &paint);
   RECT client{};
   GetClientRect(handle(), &client);
-  const win32::SelectedObject selected_font(dc, font_.get());
+  const win32::SelectedObject selected_font(dc, caption_font_ ? caption_font_ : font_.get());
   SIZE caption{};
   GetTextExtentPoint32W(dc, kCaption, static_cast<int>(std::size(kCaption) - 1), &caption);
   RECT frame = client;
@@ -282,7 +292,8 @@ void PropertiesPanel::paint() {
   SetBkColor(dc, resolve(scheme_.window));
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   SetBkMode(dc, OPAQUE);
-  TextOutW(dc, kCaptionLeft, 0, kCaption, static_cast<int>(std::size(kCaption) - 1));
+  TextOutW(dc, MulDiv(kCaptionLeft, win32::window_dpi(handle()), 96), 0, kCaption,
+           static_cast<int>(std::size(kCaption) - 1));
   EndPaint(handle(), &paint);
 }
 
@@ -442,7 +453,8 @@ void PropertiesPanel::apply_quality(ui::TGradientQuality quality) {
 }
 
 POINT PropertiesPanel::functions_menu_point() const {
-  POINT corner{kFunctionsBounds.left, kFunctionsBounds.bottom};
+  const int dpi = win32::window_dpi(handle());
+  POINT corner{MulDiv(kFunctionsBounds.left, dpi, 96), MulDiv(kFunctionsBounds.bottom, dpi, 96)};
   ClientToScreen(handle(), &corner);
   return corner;
 }

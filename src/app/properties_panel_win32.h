@@ -88,6 +88,9 @@ class PropertiesPanel : public win32::Window {
   HIMAGELIST icons_;
   ColourScheme scheme_;
   win32::UniqueGdi<HFONT> font_;
+  // The caption's font at the window's DPI, given through WM_SETFONT
+  // (null: font_ as designed).
+  HFONT caption_font_ = nullptr;
   win32::UniqueGdi<HFONT> bold_font_;
   win32::UniqueGdi<HFONT> action_font_;
   win32::UniqueGdi<HBRUSH> window_brush_;

@@ -3,6 +3,7 @@
 #include "app/about_layout.h"
 #include "app/window_layout.h"
 #include "app/window_outline_win32.h"
+#include "base/dpi.h"
 #include "win32/colour.h"
 
 namespace vantrel::app {
@@ -25,9 +26,12 @@ TFormLogo::TFormLogo(HINSTANCE instance)
       scheme_(colour_scheme(kDefaultSchemeName)),
       background_(CreateSolidBrush(win32::colour_ref(scheme_.window))) {
   register_class(instance, kClassName);
-  const ui::Point origin = splash_origin({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+  const int dpi = win32::system_dpi();
+  const ui::Point origin = splash_origin({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, dpi);
   create(instance, kClassName, L"", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-         RECT{origin.x, origin.y, origin.x + kSplashSize.width, origin.y + kSplashSize.height}, nullptr);
+         RECT{origin.x, origin.y, origin.x + base::scale_length(kSplashSize.width, dpi),
+              origin.y + base::scale_length(kSplashSize.height, dpi)},
+         nullptr);
 }
 
 TFormLogo::~TFormLogo() {
@@ -59,7 +63,16 @@ LRESULT TFormLogo::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       bar_->on_click = [this] { hide(); };
       frame_ = std::make_unique<WindowFrame>(handle(), kSplashSize.width, kSplashSize.height);
       apply_rounded_outline(handle());
+      dpi_layout_.capture(handle());
+      lay_out(win32::window_dpi(handle()));
       return 0;
+    case WM_DPICHANGED: {
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(handle(), nullptr, suggested.left, suggested.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      lay_out(HIWORD(wparam));
+      return 0;
+    }
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
     // FormClick: the window's surface, which the captions are drawn on.
@@ -99,18 +112,24 @@ LRESULT TFormLogo::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
+void TFormLogo::lay_out(int dpi) {
+  dpi_layout_.apply(dpi);
+  fit_designed_size(handle(), kSplashSize.width, kSplashSize.height, dpi_layout_.dpi());
+  InvalidateRect(handle(), nullptr, TRUE);
+}
+
 void TFormLogo::paint(HDC dc) {
   RECT all{};
   GetClientRect(handle(), &all);
   FillRect(dc, &all, background_.get());
   const SplashCaptions captions = splash_captions(kSplashSize);
-  const win32::SelectedObject font(dc, caption_font_.get());
+  const win32::SelectedObject font(dc, dpi_layout_.shown_font(caption_font_.get()));
   SetBkMode(dc, TRANSPARENT);
   // Label2 first: Label1 lies in front of it.
   const std::pair<ui::Rect, base::ColourValue> labels[] = {{captions.label2, scheme_.dark},
                                                            {captions.label1, scheme_.light}};
   for (const auto& [bounds, colour] : labels) {
-    RECT box{bounds.left, bounds.top, bounds.right, bounds.bottom};
+    RECT box = dpi_layout_.scale(RECT{bounds.left, bounds.top, bounds.right, bounds.bottom});
     SetTextColor(dc, win32::colour_ref(colour));
     DrawTextW(dc, kName, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }

@@ -7,6 +7,7 @@
 #include "app/colour_scheme.h"
 #include "app/window_frame_win32.h"
 #include "ui/gradient_button_win32.h"
+#include "win32/dpi.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 
@@ -35,6 +36,8 @@ class TFormLogo : public win32::Window, public SchemedWindow {
  private:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void paint(HDC dc);
+  // The window, its title strip and captions at a screen's DPI.
+  void lay_out(int dpi);
 
   win32::UniqueGdi<HFONT> bar_font_;
   win32::UniqueGdi<HFONT> caption_font_;
@@ -42,6 +45,7 @@ class TFormLogo : public win32::Window, public SchemedWindow {
   win32::UniqueGdi<HBRUSH> background_;
   std::unique_ptr<ui::TGradientButton> bar_;  // ButtonBar
   std::unique_ptr<WindowFrame> frame_;        // LabelLeft, LabelRight, LabelBottom
+  win32::DpiLayout dpi_layout_;
   bool pressed_ = false;
 };
 

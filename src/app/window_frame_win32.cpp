@@ -57,13 +57,17 @@ WindowFrame::WindowFrame(HWND window, int width, int height)
   fit(width, height);
 }
 
-void WindowFrame::fit(int width, int height) {
+void WindowFrame::fit(int width, int height, win32::DpiLayout* layout) {
   const FrameLines lines = frame_lines(width, height);
   const std::pair<FrameLine*, ui::Rect> placed[] = {
       {&label_left_, lines.left}, {&label_right_, lines.right}, {&label_bottom_, lines.bottom}};
   for (const auto& [line, bounds] : placed) {
     // On top: the shorter window puts the bottom line over the panel it
     // cuts off.
+    if (layout) {
+      layout->place(line->handle(), to_rect(bounds), HWND_TOP);
+      continue;
+    }
     SetWindowPos(line->handle(), HWND_TOP, bounds.left, bounds.top, bounds.right - bounds.left,
                  bounds.bottom - bounds.top, SWP_NOACTIVATE);
   }

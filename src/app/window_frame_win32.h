@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/colour.h"
+#include "win32/dpi.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 
@@ -28,8 +29,9 @@ class WindowFrame {
  public:
   WindowFrame(HWND window, int width, int height);
 
-  // Puts the lines on the edges of a client area of that size.
-  void fit(int width, int height);
+  // Puts the lines on the edges of a client area of that designed size;
+  // with a layout, scaled to its DPI and kept for its next DPI.
+  void fit(int width, int height, win32::DpiLayout* layout = nullptr);
   void set_colour(base::ColourValue colour);
 
  private:

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "base/dpi.h"
 #include "ui/geometry.h"
 
 namespace vantrel::app {
@@ -34,9 +35,13 @@ constexpr int main_window_height(bool properties_panel_shown) {
   return (properties_panel_shown ? kPropertiesPanelBounds : kListBounds).bottom + kFrameLineWidth;
 }
 
+// The window's size on a screen of `dpi` dots per inch: every designed
+// length above scaled alike, so the window and its parts stay in step.
+ui::Size main_window_size(bool properties_panel_shown, int dpi);
+
 // The screen point at which a menu button's menu opens: its top-left
-// corner just under the button's left edge.
-ui::Point menu_point(ui::Point window_origin, MenuButton button);
+// corner just under the button's left edge, on a screen of `dpi`.
+ui::Point menu_point(ui::Point window_origin, MenuButton button, int dpi = base::kDesignDpi);
 
 // The three frame lines of a window of that client size: left and right
 // below the title strip, the bottom one on the bottom edge.

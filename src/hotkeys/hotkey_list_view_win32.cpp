@@ -2,7 +2,9 @@
 
 #include <windowsx.h>
 
+#include "base/dpi.h"
 #include "hotkeys/hotkey_icons_win32.h"
+#include "win32/dpi.h"
 #include "win32/text.h"
 
 namespace vantrel::hotkeys {
@@ -99,6 +101,18 @@ void HotkeyListView::select(int index) {
   ListView_EnsureVisible(list_, index, FALSE);
 }
 
+void HotkeyListView::set_dpi(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  set_columns();
+  // The control makes its font once, at creation; the system's font for
+  // the new DPI replaces it.
+  win32::UniqueGdi<HFONT> font = win32::system_font_for_dpi(SPI_GETICONTITLELOGFONT, dpi);
+  if (!font) return;
+  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  font_ = std::move(font);
+}
+
 void HotkeyListView::set_columns() {
   for (int i = 0; i < kColumnCount; ++i) {
     const ColumnSpec& layout = kColumns[static_cast<std::size_t>(i)];
@@ -106,7 +120,7 @@ void HotkeyListView::set_columns() {
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.pszText = caption.data();
-    column.cx = layout.width;
+    column.cx = base::scale_length(layout.width, dpi_);
     ListView_SetColumn(list_, i, &column);
   }
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "hotkeys/hotkey_record.h"
+#include "win32/handles.h"
 
 namespace vantrel::hotkeys {
 
@@ -30,7 +31,10 @@ class HotkeyListView {
   HWND handle() const { return list_; }
   // ImageListHotkeysLarge: the 52 icons, also the icon picker's.
   HIMAGELIST icons() const { return icons_.get(); }
+  // The columns at their designed widths, scaled to the list's DPI.
   void set_columns();
+  // Lays the columns out again for a screen of `dpi`.
+  void set_dpi(int dpi);
   void show(const std::vector<HotkeyRow>& rows);
   // One row changed, or added at the end, or removed: the other rows, the
   // selection and the scroll position stay.
@@ -77,6 +81,10 @@ class HotkeyListView {
   UniqueImageList icons_;
   UniqueImageList check_boxes_;
   HWND list_ = nullptr;
+  int dpi_ = 96;
+  // The control's own font (the system's icon-title font) made for the
+  // list's DPI; none at 96 DPI, where the control picks it itself.
+  win32::UniqueGdi<HFONT> font_;
 };
 
 }  // namespace vantrel::hotkeys

@@ -254,6 +254,14 @@ LRESULT TGradientButton::on_message(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_SIZE:
       rebuild_gradients();
       return 0;
+    // As the system's buttons: whoever lays the window out at another DPI
+    // swaps the font without knowing the class.
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wparam);
+      if (LOWORD(lparam)) repaint();
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
     case WM_MOUSEMOVE: {
       if (!tracking_leave_) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, handle(), 0};

@@ -52,7 +52,7 @@ void TLinkLabel::fit() {
   const std::wstring caption = win32::widen(text_.caption());
   SetWindowTextW(handle(), caption.c_str());
   const win32::WindowDc dc(handle());
-  const win32::SelectedObject selected(dc.get(), font_.get());
+  const win32::SelectedObject selected(dc.get(), shown_font());
   SIZE extent{};
   GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
   if (caption.empty()) {
@@ -78,6 +78,16 @@ LRESULT TLinkLabel::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_ERASEBKGND:
       return 1;
+    // The label keeps its underlined copy of a font given at another DPI
+    // and grows or shrinks with it.
+    case WM_SETFONT: {
+      const auto font = reinterpret_cast<HFONT>(wparam);
+      scaled_font_ = font && font != font_.get() ? underlined(font) : nullptr;
+      fit();
+      return 0;
+    }
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_.get());
     case WM_PAINT: {
       PAINTSTRUCT paint;
       const HDC dc = BeginPaint(handle(), &paint);
@@ -85,7 +95,7 @@ LRESULT TLinkLabel::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       GetClientRect(handle(), &all);
       const win32::UniqueGdi<HBRUSH> background(CreateSolidBrush(win32::colour_ref(background_)));
       FillRect(dc, &all, background.get());
-      const win32::SelectedObject selected(dc, font_.get());
+      const win32::SelectedObject selected(dc, shown_font());
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, kLinkBlue);
       const std::wstring caption = win32::widen(text_.caption());

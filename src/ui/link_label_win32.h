@@ -34,8 +34,13 @@ class TLinkLabel : public win32::Window {
   // Sizes the label to its caption and repaints it.
   void fit();
 
+  HFONT shown_font() const { return scaled_font_ ? scaled_font_.get() : font_.get(); }
+
   LinkLabelText text_;
+  // The designed font (what WM_GETFONT answers), and the copy a window
+  // laid out at another DPI gave it through WM_SETFONT.
   win32::UniqueGdi<HFONT> font_;
+  win32::UniqueGdi<HFONT> scaled_font_;
   base::ColourValue background_ = 0xFF000000 | COLOR_BTNFACE;
 };
 

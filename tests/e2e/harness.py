@@ -155,6 +155,39 @@ def press_over(window, key):
     xdotool("key", key)
 
 
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
+
+
+def _reg(*args):
+    return subprocess.run([WINE, "reg", *args], capture_output=True, text=True, timeout=60)
+
+
+def set_log_pixels(dpi):
+    """Sets the screen's DPI for programs started from now on; None removes
+    the setting (Wine's default, 96)."""
+    if dpi is None:
+        _reg("delete", DESKTOP_KEY, "/v", "LogPixels", "/f")
+    else:
+        result = _reg("add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
+        assert result.returncode == 0, result.stderr
+
+
+def log_pixels():
+    """The DPI set in the prefix, or None."""
+    result = _reg("query", DESKTOP_KEY, "/v", "LogPixels")
+    for line in result.stdout.splitlines():
+        parts = line.split()
+        if parts and parts[0] == "LogPixels":
+            return int(parts[-1], 16) if parts[-1].lower().startswith("0x") else int(parts[-1])
+    return None
+
+
+# A module stopped at its timeout (test_dpi) may have left its DPI in the
+# prefix; every other module expects the screen at 96.
+if log_pixels() not in (None, 96):
+    set_log_pixels(None)
+
+
 def read_ini(path, section="HotKeys"):
     """Key to value of one section, as plain text parsing sees it."""
     values = {}
