@@ -8,13 +8,6 @@
 
 namespace vantrel::osd {
 
-int scaled(int length, int dpi) {
-  if (dpi == kDesignDpi) return length;
-  const long long product = static_cast<long long>(length) * dpi;
-  const long long half = kDesignDpi / 2;
-  return static_cast<int>((product >= 0 ? product + half : product - half) / kDesignDpi);
-}
-
 Point text_origin(int x, int y, Size screen, int dpi) {
   x = scaled(x, dpi);
   y = scaled(y, dpi);

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "base/dpi.h"
 #include "ui/geometry.h"
 
 namespace vantrel::osd {
@@ -11,11 +12,12 @@ using ui::Point;
 using ui::Rect;
 using ui::Size;
 
-// The display's lengths are set for 96 dots per inch; on a monitor of `dpi`
-// each is scaled as MulDiv(length, dpi, 96) does, to the nearest pixel with
-// halves away from zero. 96 leaves every length as it is.
-inline constexpr int kDesignDpi = 96;
-int scaled(int length, int dpi);
+// The display's lengths are set for 96 dots per inch and scaled for the
+// monitor's DPI by the rule every window follows.
+inline constexpr int kDesignDpi = base::kDesignDpi;
+inline int scaled(int length, int dpi) {
+  return base::scale_length(length, dpi);
+}
 
 // Where the text goes: X no further right than W - 200; a Y below H - 60 is
 // pulled up to H - 110. Neither is clamped from above or the left. The
