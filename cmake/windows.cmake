@@ -37,6 +37,7 @@ add_library(vantrel_win32 STATIC
   src/app/icon_picker_win32.cpp
   src/app/properties_panel_win32.cpp
   src/app/main_window_editor_win32.cpp
+  src/app/startup_marks_win32.cpp
   src/osd/overlay_win32.cpp
   src/settings/ansi_code_page_win32.cpp
   src/settings/profile_storage_win32.cpp
@@ -113,6 +114,16 @@ target_link_libraries(settings_file_bench PRIVATE vantrel_win32)
 add_executable(bare_window WIN32 bench/bare_window.cpp)
 target_compile_options(bare_window PRIVATE ${VANTREL_WARNINGS})
 target_link_options(bare_window PRIVATE ${VANTREL_STATIC_RUNTIME})
+target_link_libraries(bare_window PRIVATE shell32 ole32)
+# When a window's text changes, and what a process holds, seen from outside.
+add_executable(window_watch bench/window_watch.cpp)
+target_link_libraries(window_watch PRIVATE winmm)
+add_executable(process_figures bench/process_figures.cpp)
+target_link_libraries(process_figures PRIVATE psapi)
+foreach(helper window_watch process_figures)
+  target_compile_options(${helper} PRIVATE ${VANTREL_WARNINGS})
+  target_link_options(${helper} PRIVATE -municode ${VANTREL_STATIC_RUNTIME})
+endforeach()
 
 # Helpers the end-to-end tests drive the program with.
 add_executable(record_run WIN32 tests/windows/record_run.cpp)

@@ -7,6 +7,7 @@
 #include "app/help_commands.h"
 #include "app/menu_commands.h"
 #include "app/single_instance_win32.h"
+#include "app/startup_marks_win32.h"
 #include "app/window_layout.h"
 #include "app/window_outline_win32.h"
 #include "hotkeys/hotkeys_file.h"
@@ -48,6 +49,7 @@ MainWindow::MainWindow(HINSTANCE instance, settings::SettingsStore& settings, os
       settings_path_(settings::profile_path(win32::program_folder(), "Settings.ini")),
       background_(CreateSolidBrush(kBackground)) {
   register_class(instance, win32::widen(kMainWindowClass).c_str(), background_.get());
+  mark_startup("main window class registered");
   // Made at the system's DPI; WM_CREATE lays it out again at its own
   // monitor's should that differ.
   const ui::Size size = main_window_size(true, win32::system_dpi());
@@ -79,7 +81,9 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       dpi_layout_.capture(handle());
       frame_->fit(kClientWidth, kClientHeight, &dpi_layout_);
       lay_out(win32::window_dpi(handle()));
+      mark_startup("laid out at the window's DPI");
       create_tray_icon();
+      mark_startup("tray icon and program icons");
       SetTimer(handle(), kTimerInit, kTimerInitInterval, nullptr);
       SetTimer(handle(), kTimerLogo, kTimerLogoInterval, nullptr);
       return 0;
@@ -87,7 +91,8 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       // Each start-up timer fires once.
       KillTimer(handle(), wparam);
       if (wparam == kTimerInit) {
-        run_startup_tick(*this);
+        MarkedStartupHost marked(*this);
+        run_startup_tick(startup_marks_wanted() ? static_cast<StartupHost&>(marked) : *this);
         PostMessageW(handle(), kAfterStartup, 0, 0);
       }
       // TimerLogo's tick hides the splash, shown or not.
@@ -181,14 +186,17 @@ void MainWindow::create_controls() {
   title_->apply(colour_scheme(kDefaultSchemeName), ui::TGradientQuality::bqLow);
   menu_bar_ = std::make_unique<MenuBar>(handle());
   menu_bar_->apply(colour_scheme(kDefaultSchemeName), ui::TGradientQuality::bqLow);
+  mark_startup("title strip and menu bar");
   list_ = std::make_unique<hotkeys::HotkeyListView>(
       handle(), kListId, RECT{kListBounds.left, kListBounds.top, kListBounds.right, kListBounds.bottom});
+  mark_startup("hotkey list and its image lists");
   frame_ = std::make_unique<WindowFrame>(handle(), kClientWidth, kClientHeight);
   body_drag_ = std::make_unique<BodyDrag>(handle(), [this] { return settings_.easy_move(); });
   body_drag_->on_mouse_move = [this] { close_icon_picker(); };
   body_drag_->watch(list_->handle());
   create_properties_panel();
   looks_.attach(SchemedWindowRole::main, this);
+  mark_startup("frame and properties panel");
 }
 
 void MainWindow::lay_out(int dpi) {

@@ -1,0 +1,99 @@
+"""Prints what Vantrel holds after start against bare_window.exe (working
+set and private bytes, from process_figures.exe), and whether its private
+bytes grow over 1,000 on-screen display paints and 100 show/hide cycles of
+the main window, driven by hotkeys as a user would. Figures for the notes,
+not a test. Needs the environment scripts/bench.sh sets up."""
+
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
+from harness import BUILD, WINE, OtherProgram, Vantrel, visible_windows, wait_until, xdotool  # noqa: E402
+
+
+def figures(app, window_class, title):
+    """(working set KiB, private KiB, GDI, USER) of the window's process."""
+    result = subprocess.run(
+        [WINE, os.path.join(app.folder, "process_figures.exe"), window_class, title],
+        capture_output=True,
+        timeout=60,
+        check=True,
+    )
+    return tuple(int(v) for v in result.stdout.split())
+
+
+def main():
+    app = Vantrel()
+    other = None
+    bare = None
+    try:
+        for name in ("bare_window.exe", "process_figures.exe"):
+            app.add_helper(name)
+        rows = [(40, "VolumeDown"), (38, "VolumeUp"), (83, "Show/Hide Application")]
+        text = "[HotKeys]\r\nCount=%d\r\n" % len(rows)
+        for n, (key, action) in enumerate(rows):
+            text += "Key{n}={k}\r\nAlt{n}=1\r\nCtrl{n}=1\r\nShift{n}=0\r\nChecked{n}=1\r\nPath{n}={a}\r\n".format(
+                n=n, k=key, a=action
+            )
+        app.write("Hotkeys.ini", text)
+        app.write("Settings.ini", "[General]\r\nLogo=0\r\n")
+        app.start(" ")
+        assert app.main_window(timeout=30), "Vantrel's window did not show"
+        time.sleep(3)
+        ours = figures(app, "TForm1", "Vantrel")
+        bare = subprocess.Popen(
+            [WINE, os.path.join(app.folder, "bare_window.exe")], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL
+        )
+        assert wait_until(lambda: visible_windows("^Bare$"), timeout=30), "the bare program did not start"
+        time.sleep(2)
+        base = figures(app, "BareWindow", "Bare")
+        print("after start (KiB): Vantrel working set %d, private %d; bare working set %d, private %d" % (
+            ours[0], ours[1], base[0], base[1]))
+        print("GetGuiResources after start: Vantrel GDI %d, USER %d; bare GDI %d, USER %d (Wine answers 0)" % (
+            ours[2], ours[3], base[2], base[3]))
+        print("memory after start: working set, Vantrel less bare: %.2f MB (target <= 2 MB)" % (
+            (ours[0] - base[0]) / 1024))
+        print("memory after start: private bytes, Vantrel less bare: %.2f MB (target <= 2 MB)" % (
+            (ours[1] - base[1]) / 1024))
+
+        other = OtherProgram()
+        other.point()
+
+        def paints(count):
+            # VolumeDown and VolumeUp in turn: each paints the bar and text.
+            for _ in range(count // 100):
+                xdotool("key", "--delay", "15", *(["ctrl+alt+Down", "ctrl+alt+Up"] * 50))
+
+        def show_hide(cycles):
+            for _ in range(cycles // 10):
+                xdotool("key", "--delay", "60", *(["ctrl+alt+s"] * 20))
+
+        # A first round fills what is made once (fonts, surfaces, caches).
+        paints(100)
+        show_hide(10)
+        time.sleep(2)
+        before = figures(app, "TForm1", "Vantrel")
+        paints(1000)
+        show_hide(100)
+        time.sleep(2)
+        after = figures(app, "TForm1", "Vantrel")
+        print("after 1,000 display paints and 100 show/hide cycles (KiB): private %d -> %d, working set %d -> %d;"
+              " GDI %d -> %d, USER %d -> %d" % (before[1], after[1], before[0], after[0], before[2], after[2],
+                                               before[3], after[3]))
+        print("memory growth: private bytes over 1,000 paints and 100 show/hide cycles: %.2f MB (target <= 0 MB)" % (
+            (after[1] - before[1]) / 1024))
+    finally:
+        if bare:
+            bare.kill()
+            bare.wait()
+        if other:
+            other.close()
+        app.remove()
+
+
+if __name__ == "__main__":
+    if not BUILD:
+        sys.exit("set VANTREL_BUILD to the Windows build folder")
+    main()
