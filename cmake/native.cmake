@@ -111,3 +111,10 @@ set_tests_properties(wine.adapters PROPERTIES LABELS wine TIMEOUT 90 RESOURCE_LO
       ENVIRONMENT "VANTREL_BUILD=${VANTREL_WINDOWS_DIR};WINE=${WINE}")
   endforeach()
 endif()
+
+# The hotkeys file benchmark also runs natively (figures, not a test):
+# the engine's speed without Wine's file layer in the way.
+add_executable(hotkeys_file_bench bench/hotkeys_file_bench.cpp)
+target_compile_options(hotkeys_file_bench PRIVATE ${VANTREL_WARNINGS})
+target_include_directories(hotkeys_file_bench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests/shared)
+target_link_libraries(hotkeys_file_bench PRIVATE vantrel_core)

@@ -1,14 +1,12 @@
 #include "settings/ini_document.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "base/text.h"
 
 namespace vantrel::settings {
 
 using base::is_profile_blank;
-using base::to_lower_ascii;
 using base::trim_profile_blanks;
 
 namespace {
@@ -21,106 +19,138 @@ std::size_t leading_blanks(std::string_view text) {
   return n;
 }
 
-std::string without_line_breaks(std::string_view value) {
-  std::string clean(value);
-  std::replace_if(
-      clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-  return clean;
-}
-
-std::string concat(std::initializer_list<std::string_view> parts) {
-  std::string joined;
-  for (std::string_view part : parts) joined.append(part);
-  return joined;
+std::string_view terminator_text(auto terminator) {
+  constexpr std::string_view texts[] = {"", "\n", "\r", "\r\n"};
+  return texts[static_cast<std::size_t>(terminator)];
 }
 
 }  // namespace
 
-IniDocument::Line IniDocument::parse_line(std::string raw, std::string terminator) {
+IniDocument::IniDocument() {
+  first_section_.insert({}, 0, [this](std::size_t index) { return section_name(index); });
+}
+
+IniDocument::Line IniDocument::parse_line(std::size_t begin, std::size_t size, Terminator terminator,
+                                          bool reading) const {
   Line line;
-  line.raw = std::move(raw);
-  line.terminator = std::move(terminator);
-  const std::string_view text = line.raw;
+  line.begin = begin;
+  line.size = size;
+  line.terminator = terminator;
+  const std::string_view text = raw(line);
+  const std::size_t leading = leading_blanks(text);
   const std::string_view trimmed = trim_profile_blanks(text);
   if (trimmed.empty()) return line;
   line.blank = false;
+  const auto set_name = [&](std::string_view name) {
+    line.name_begin = begin + static_cast<std::size_t>(name.data() - text.data());
+    line.name_size = name.size();
+  };
+  if (reading && trimmed.front() == '[') {
+    if (const std::size_t close = trimmed.rfind(']'); close != std::string_view::npos) {
+      line.looks_like_header = true;
+      set_name(trim_profile_blanks(trimmed.substr(1, close - 1)));
+      return line;
+    }
+  }
   const std::size_t equals = trimmed.find('=');
   if (equals == std::string_view::npos) {
-    line.name = std::string(trimmed);
+    set_name(trimmed);
     return line;
   }
-  line.name = std::string(trim_profile_blanks(trimmed.substr(0, equals)));
-  const std::size_t after = leading_blanks(text) + equals + 1;
+  set_name(trim_profile_blanks(trimmed.substr(0, equals)));
+  const std::size_t after = leading + equals + 1;
   line.value_start = after + leading_blanks(text.substr(after));
   return line;
 }
 
+IniDocument::Line IniDocument::append_line(std::string_view raw, Terminator terminator, bool reading) {
+  const std::size_t begin = store_.size();
+  store_.append(raw);
+  return parse_line(begin, raw.size(), terminator, reading);
+}
+
 void IniDocument::add_line(Line line) {
-  const std::string_view trimmed = trim_profile_blanks(line.raw);
-  if (!trimmed.empty() && trimmed.front() == '[') {
-    const std::size_t close = trimmed.rfind(']');
-    if (close != std::string_view::npos) {
-      line.name = std::string(trim_profile_blanks(trimmed.substr(1, close - 1)));
-      line.value_start.reset();
-      first_section_.try_emplace(to_lower_ascii(line.name), sections_.size());
-      sections_.push_back(Section{std::move(line), {}, {}, {}});
-      return;
-    }
+  if (line.looks_like_header) {
+    sections_.push_back(Section{line, {}, {}, {}});
+    first_section_.insert(name(line), sections_.size() - 1,
+                          [this](std::size_t index) { return section_name(index); });
+    return;
   }
   Section& section = sections_.back();
   if (line.blank) {
-    section.trailing.push_back(std::move(line));
+    section.trailing.push_back(line);
     return;
   }
   // Blank lines followed by more of the section belong to its body.
-  std::move(section.trailing.begin(), section.trailing.end(), std::back_inserter(section.body));
+  section.body.insert(section.body.end(), section.trailing.begin(), section.trailing.end());
   section.trailing.clear();
   line.first_of_its_name =
-      section.first_key.try_emplace(to_lower_ascii(line.name), section.body.size()).second;
-  section.body.push_back(std::move(line));
+      section.first_key.insert(name(line), section.body.size(),
+                               [this, &section](std::size_t index) { return name(section.body[index]); });
+  section.body.push_back(line);
 }
 
 IniDocument IniDocument::parse(std::string_view bytes) {
   IniDocument doc;
-  if (bytes.starts_with(kUtf8Bom)) {
-    doc.bom_ = kUtf8Bom;
-    bytes.remove_prefix(kUtf8Bom.size());
-  }
+  doc.store_ = bytes;
+  const std::string_view text = doc.store_;
+  std::size_t at = 0;
+  if (text.starts_with(kUtf8Bom)) at = doc.bom_size_ = kUtf8Bom.size();
   bool newline_seen = false;
-  while (!bytes.empty()) {
+  while (at < text.size()) {
     // A line ends at CR LF, LF or a lone CR (old Mac editors), as the
     // system's reader has it.
-    const std::size_t end = bytes.find_first_of("\r\n");
-    const std::string_view content = bytes.substr(0, end);
-    std::string_view terminator;
-    if (end != std::string_view::npos) {
-      terminator = bytes.substr(end, bytes.substr(end).starts_with("\r\n") ? 2 : 1);
-      if (!newline_seen) doc.newline_ = std::string(terminator);
+    std::size_t end = at;
+    while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
+    Terminator terminator = Terminator::none;
+    std::size_t next = end;
+    if (end < text.size()) {
+      if (text[end] == '\n') {
+        terminator = Terminator::lf;
+        next = end + 1;
+      } else if (end + 1 < text.size() && text[end + 1] == '\n') {
+        terminator = Terminator::crlf;
+        next = end + 2;
+      } else {
+        terminator = Terminator::cr;
+        next = end + 1;
+      }
+      if (!newline_seen) doc.newline_ = terminator;
       newline_seen = true;
-      bytes.remove_prefix(end + terminator.size());
-    } else {
-      bytes = {};
     }
-    doc.add_line(parse_line(std::string(content), std::string(terminator)));
+    doc.add_line(doc.parse_line(at, end - at, terminator, true));
+    at = next;
   }
   return doc;
 }
 
-const IniDocument::Section* IniDocument::find_section(std::string_view name) const {
-  const auto it = first_section_.find(to_lower_ascii(trim_profile_blanks(name)));
-  return it == first_section_.end() ? nullptr : &sections_[it->second];
+std::optional<std::size_t> IniDocument::find_section_index(std::string_view name) const {
+  name = trim_profile_blanks(name);
+  // Values are mostly read and written a section at a time. The section
+  // remembered is one the index gave, so the first of its name for good:
+  // sections are only ever added after it.
+  if (base::equals_ignoring_case(section_name(last_section_), name)) return last_section_;
+  const auto found = first_section_.find(name, [this](std::size_t index) { return section_name(index); });
+  if (found) last_section_ = *found;
+  return found;
 }
 
-std::optional<std::size_t> IniDocument::find_line(const Section& section, std::string_view key) {
+const IniDocument::Section* IniDocument::find_section(std::string_view name) const {
+  const auto index = find_section_index(name);
+  return index ? &sections_[*index] : nullptr;
+}
+
+std::optional<std::size_t> IniDocument::find_line(const Section& section, std::string_view key) const {
   key = trim_profile_blanks(key);
   if (section.next < section.body.size()) {
     const Line& line = section.body[section.next];
-    if (line.first_of_its_name && base::equals_ignoring_case(line.name, key)) return section.next++;
+    if (line.first_of_its_name && base::equals_ignoring_case(name(line), key)) return section.next++;
   }
-  const auto it = section.first_key.find(to_lower_ascii(key));
-  if (it == section.first_key.end()) return std::nullopt;
-  section.next = it->second + 1;
-  return it->second;
+  const auto found =
+      section.first_key.find(key, [this, &section](std::size_t index) { return name(section.body[index]); });
+  if (!found) return std::nullopt;
+  section.next = *found + 1;
+  return found;
 }
 
 std::optional<std::string_view> IniDocument::find(std::string_view section, std::string_view key) const {
@@ -129,9 +159,9 @@ std::optional<std::string_view> IniDocument::find(std::string_view section, std:
   const auto index = find_line(*found, key);
   if (!index) return std::nullopt;
   const Line& line = found->body[*index];
-  if (!line.value_start) return std::nullopt;
+  if (line.value_start == kNoValue) return std::nullopt;
   // The system's reader takes a value as a C string: a NUL byte ends it.
-  const std::string_view value = std::string_view(line.raw).substr(*line.value_start);
+  const std::string_view value = raw(line).substr(line.value_start);
   return trim_profile_blanks(value.substr(0, value.find('\0')));
 }
 
@@ -170,54 +200,69 @@ IniDocument::Line* IniDocument::last_line() {
 void IniDocument::set(std::string_view section_name, std::string_view key, std::string_view value) {
   section_name = trim_profile_blanks(section_name);
   key = trim_profile_blanks(key);
-  const std::string clean = without_line_breaks(value);
-  const auto found = first_section_.find(to_lower_ascii(section_name));
-  if (found == first_section_.end()) {
-    if (Line* last = last_line(); last && last->terminator.empty()) last->terminator = newline_;
-    add_line(parse_line(concat({"[", section_name, "]"}), newline_));
-    add_line(parse_line(concat({key, "=", clean}), newline_));
+  // Line breaks in the value become blanks: no value adds lines.
+  std::string clean(value);
+  std::replace_if(
+      clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  const auto found = find_section_index(section_name);
+  if (!found) {
+    if (Line* last = last_line(); last && last->terminator == Terminator::none) last->terminator = newline_;
+    std::string header = "[";
+    header.append(section_name).append("]");
+    add_line(append_line(header, newline_, true));
+    std::string line(key);
+    line.append("=").append(clean);
+    add_line(append_line(line, newline_, true));
     return;
   }
-  Section& section = sections_[found->second];
+  Section& section = sections_[*found];
   if (const auto index = find_line(section, key)) {
     Line& line = section.body[*index];
-    std::string raw = line.raw.substr(
-        0, line.value_start ? *line.value_start
-                            : leading_blanks(line.raw) + trim_profile_blanks(line.raw).size());
-    if (!line.value_start) raw += '=';
-    raw += clean;
-    line = parse_line(std::move(raw), std::move(line.terminator));
+    const std::string_view old = raw(line);
+    // Saves write back every value; most are what the file already holds.
+    if (line.value_start != kNoValue && old.substr(line.value_start) == clean) return;
+    std::string updated(old.substr(0, line.value_start != kNoValue
+                                          ? line.value_start
+                                          : leading_blanks(old) + trim_profile_blanks(old).size()));
+    if (line.value_start == kNoValue) updated += '=';
+    updated += clean;
+    line = append_line(updated, line.terminator, false);
     line.first_of_its_name = true;
     return;
   }
   Line* before = !section.body.empty() ? &section.body.back() : (section.header ? &*section.header : nullptr);
-  if (before && before->terminator.empty()) before->terminator = newline_;
+  if (before && before->terminator == Terminator::none) before->terminator = newline_;
+  std::string text(key);
+  text.append("=").append(clean);
   const std::size_t position = section.body.size();
-  section.body.push_back(parse_line(concat({key, "=", clean}), newline_));
+  section.body.push_back(append_line(text, newline_, false));
   section.body.back().first_of_its_name = true;
-  section.first_key.emplace(to_lower_ascii(key), position);
+  section.first_key.insert(key, position,
+                           [this, &section](std::size_t index) { return name(section.body[index]); });
   section.next = position + 1;
 }
 
 void IniDocument::end_with_line_break() {
-  if (Line* last = last_line(); last && last->terminator.empty()) last->terminator = newline_;
+  if (Line* last = last_line(); last && last->terminator == Terminator::none) last->terminator = newline_;
 }
 
 std::vector<std::string> IniDocument::keys(std::string_view section) const {
   std::vector<std::string> names;
   if (const Section* found = find_section(section)) {
     for (const Line& line : found->body) {
-      if (!line.blank) names.push_back(line.name);
+      if (!line.blank) names.emplace_back(name(line));
     }
   }
   return names;
 }
 
 std::string IniDocument::text() const {
-  std::string out = bom_;
-  const auto append = [&out](const Line& line) {
-    out += line.raw;
-    out += line.terminator;
+  std::string out;
+  out.reserve(store_.size());
+  out.append(store_, 0, bom_size_);
+  const auto append = [this, &out](const Line& line) {
+    out.append(raw(line));
+    out.append(terminator_text(line.terminator));
   };
   for (const Section& section : sections_) {
     if (section.header) append(*section.header);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "settings/name_index.h"
 
 namespace vantrel::settings {
 
@@ -20,7 +22,7 @@ namespace vantrel::settings {
 // line endings), so a user's hand edits survive a save.
 class IniDocument {
  public:
-  IniDocument() = default;
+  IniDocument();
   static IniDocument parse(std::string_view bytes);
 
   // The value as stored, or nullopt when the key is absent (or has no "=").
@@ -48,13 +50,21 @@ class IniDocument {
   void end_with_line_break();
 
  private:
+  enum class Terminator : std::uint8_t { none, lf, cr, crlf };
+  static constexpr std::size_t kNoValue = static_cast<std::size_t>(-1);
+  // A line's texts are offsets into store_, which holds the file as read
+  // followed by every line written since: parsing makes no string per
+  // line, and a copied or moved document stays whole.
   struct Line {
-    std::string raw;         // the line without its terminator
-    std::string terminator;  // "\r\n", "\n", "\r" or empty for a last line
+    std::size_t begin = 0;  // the line without its terminator
+    std::size_t size = 0;
+    std::size_t name_begin = 0;  // section or key name
+    std::size_t name_size = 0;
+    std::size_t value_start = kNoValue;  // offset of the value in the line
+    Terminator terminator = Terminator::none;
     bool blank = true;
-    std::string name;                        // section or key name
-    std::optional<std::size_t> value_start;  // offset of the value in raw
-    bool first_of_its_name = false;          // the one a lookup finds
+    bool looks_like_header = false;  // "[name]": a header where a file is read
+    bool first_of_its_name = false;  // the one a lookup finds
   };
   // Lines above the first header form a nameless section without a header.
   struct Section {
@@ -65,24 +75,39 @@ class IniDocument {
     // so that adding a key never moves them (a section ending in thousands
     // of blank lines would make every addition shift them all).
     std::vector<Line> trailing;
-    // Lower-cased key name to the body line of its first occurrence.
-    std::unordered_map<std::string, std::size_t> first_key;
+    // Key name to the body line of its first occurrence.
+    NameIndex first_key;
     // Where the last lookup ended. Files are read and written key after
     // key in file order, so the next key is usually the next line: checking
-    // there first spares most lookups the hash table.
+    // there first spares most lookups the index.
     mutable std::size_t next = 0;
   };
 
-  static Line parse_line(std::string raw, std::string terminator);
+  std::string_view raw(const Line& line) const {
+    return std::string_view(store_).substr(line.begin, line.size);
+  }
+  std::string_view name(const Line& line) const {
+    return std::string_view(store_).substr(line.name_begin, line.name_size);
+  }
+  std::string_view section_name(std::size_t index) const {
+    return sections_[index].header ? name(*sections_[index].header) : std::string_view();
+  }
+  // A line read from a file (or added as a file would have it) is a header
+  // when it looks like one; a key's line rewritten in place stays a key's.
+  Line parse_line(std::size_t begin, std::size_t size, Terminator terminator, bool reading) const;
+  Line append_line(std::string_view raw, Terminator terminator, bool reading);
   void add_line(Line line);
+  std::optional<std::size_t> find_section_index(std::string_view name) const;
   const Section* find_section(std::string_view name) const;
-  static std::optional<std::size_t> find_line(const Section& section, std::string_view key);
+  std::optional<std::size_t> find_line(const Section& section, std::string_view key) const;
   Line* last_line();
 
-  std::string bom_;
+  std::string store_;
+  std::size_t bom_size_ = 0;  // a UTF-8 byte-order mark at the start of store_
   std::vector<Section> sections_{Section{}};
-  std::unordered_map<std::string, std::size_t> first_section_{{"", 0}};
-  std::string newline_ = "\r\n";
+  NameIndex first_section_;
+  mutable std::size_t last_section_ = 0;  // the section the last lookup found
+  Terminator newline_ = Terminator::crlf;
 };
 
 }  // namespace vantrel::settings
