@@ -1,6 +1,8 @@
 #include "settings/ini_document.h"
 
 #include <algorithm>
+#include <limits>
+#include <stdexcept>
 
 #include "base/text.h"
 
@@ -24,13 +26,19 @@ std::string_view terminator_text(auto terminator) {
   return texts[static_cast<std::size_t>(terminator)];
 }
 
+// The profile functions themselves give up long before this size.
+void fits_offsets(std::size_t size) {
+  if (size >= std::numeric_limits<std::uint32_t>::max())
+    throw std::length_error("initialisation file too large");
+}
+
 }  // namespace
 
 IniDocument::IniDocument() {
   first_section_.insert({}, 0, [this](std::size_t index) { return section_name(index); });
 }
 
-IniDocument::Line IniDocument::parse_line(std::size_t begin, std::size_t size, Terminator terminator,
+IniDocument::Line IniDocument::parse_line(Offset begin, Offset size, Terminator terminator,
                                           bool reading) const {
   Line line;
   line.begin = begin;
@@ -42,8 +50,8 @@ IniDocument::Line IniDocument::parse_line(std::size_t begin, std::size_t size, T
   if (trimmed.empty()) return line;
   line.blank = false;
   const auto set_name = [&](std::string_view name) {
-    line.name_begin = begin + static_cast<std::size_t>(name.data() - text.data());
-    line.name_size = name.size();
+    line.name_begin = begin + static_cast<Offset>(name.data() - text.data());
+    line.name_size = static_cast<Offset>(name.size());
   };
   if (reading && trimmed.front() == '[') {
     if (const std::size_t close = trimmed.rfind(']'); close != std::string_view::npos) {
@@ -59,14 +67,15 @@ IniDocument::Line IniDocument::parse_line(std::size_t begin, std::size_t size, T
   }
   set_name(trim_profile_blanks(trimmed.substr(0, equals)));
   const std::size_t after = leading + equals + 1;
-  line.value_start = after + leading_blanks(text.substr(after));
+  line.value_start = static_cast<Offset>(after + leading_blanks(text.substr(after)));
   return line;
 }
 
 IniDocument::Line IniDocument::append_line(std::string_view raw, Terminator terminator, bool reading) {
-  const std::size_t begin = store_.size();
+  fits_offsets(store_.size() + raw.size());
+  const auto begin = static_cast<Offset>(store_.size());
   store_.append(raw);
-  return parse_line(begin, raw.size(), terminator, reading);
+  return parse_line(begin, static_cast<Offset>(raw.size()), terminator, reading);
 }
 
 void IniDocument::add_line(Line line) {
@@ -91,8 +100,13 @@ void IniDocument::add_line(Line line) {
 }
 
 IniDocument IniDocument::parse(std::string_view bytes) {
+  return parse_owned(std::string(bytes));
+}
+
+IniDocument IniDocument::parse_owned(std::string bytes) {
+  fits_offsets(bytes.size());
   IniDocument doc;
-  doc.store_ = bytes;
+  doc.store_ = std::move(bytes);
   const std::string_view text = doc.store_;
   std::size_t at = 0;
   if (text.starts_with(kUtf8Bom)) at = doc.bom_size_ = kUtf8Bom.size();
@@ -118,7 +132,7 @@ IniDocument IniDocument::parse(std::string_view bytes) {
       if (!newline_seen) doc.newline_ = terminator;
       newline_seen = true;
     }
-    doc.add_line(doc.parse_line(at, end - at, terminator, true));
+    doc.add_line(doc.parse_line(static_cast<Offset>(at), static_cast<Offset>(end - at), terminator, true));
     at = next;
   }
   return doc;

@@ -24,6 +24,8 @@ class IniDocument {
  public:
   IniDocument();
   static IniDocument parse(std::string_view bytes);
+  // The same, keeping the string as the document's text instead of a copy.
+  static IniDocument parse_owned(std::string bytes);
 
   // The value as stored, or nullopt when the key is absent (or has no "=").
   std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
@@ -51,16 +53,19 @@ class IniDocument {
 
  private:
   enum class Terminator : std::uint8_t { none, lf, cr, crlf };
-  static constexpr std::size_t kNoValue = static_cast<std::size_t>(-1);
   // A line's texts are offsets into store_, which holds the file as read
   // followed by every line written since: parsing makes no string per
-  // line, and a copied or moved document stays whole.
+  // line, and a copied or moved document stays whole. Offsets are 32-bit
+  // (store_ stays under 4 GiB), which keeps a line's entry small: a large
+  // file's entries are written once each and read in order.
+  using Offset = std::uint32_t;
+  static constexpr Offset kNoValue = static_cast<Offset>(-1);
   struct Line {
-    std::size_t begin = 0;  // the line without its terminator
-    std::size_t size = 0;
-    std::size_t name_begin = 0;  // section or key name
-    std::size_t name_size = 0;
-    std::size_t value_start = kNoValue;  // offset of the value in the line
+    Offset begin = 0;  // the line without its terminator
+    Offset size = 0;
+    Offset name_begin = 0;  // section or key name
+    Offset name_size = 0;
+    Offset value_start = kNoValue;  // offset of the value in the line
     Terminator terminator = Terminator::none;
     bool blank = true;
     bool looks_like_header = false;  // "[name]": a header where a file is read
@@ -94,7 +99,7 @@ class IniDocument {
   }
   // A line read from a file (or added as a file would have it) is a header
   // when it looks like one; a key's line rewritten in place stays a key's.
-  Line parse_line(std::size_t begin, std::size_t size, Terminator terminator, bool reading) const;
+  Line parse_line(Offset begin, Offset size, Terminator terminator, bool reading) const;
   Line append_line(std::string_view raw, Terminator terminator, bool reading);
   void add_line(Line line);
   std::optional<std::size_t> find_section_index(std::string_view name) const;

@@ -10,7 +10,7 @@ struct Source {
 
 LoadedDocument decode(const std::string& bytes, const AnsiCodePage& code_page) {
   DecodedText text = decode_profile_text(bytes, code_page);
-  return {IniDocument::parse(text.utf8), text.encoding};
+  return {IniDocument::parse_owned(std::move(text.utf8)), text.encoding};
 }
 
 Source read_source(ProfileStorage& storage, const std::string& path, const WholeDocumentCheck& is_whole) {

@@ -45,6 +45,46 @@ TEST(IniDocument, ALaterDuplicateNeverAnswers) {
   EXPECT_EQ(doc.find("S", "a"), "8");
 }
 
+// Thousands of keys, asked in an order far from the file's, in other case,
+// with later duplicates and with names that differ only past a shared
+// start: each answers with its own first line.
+TEST(IniDocument, LargeSectionsAnswerEveryKeyInAnyOrder) {
+  constexpr int kKeys = 3000;
+  std::string file = "[H]\n";
+  for (int n = 0; n < kKeys; ++n) file += "Path" + std::to_string(n) + "=v" + std::to_string(n) + "\n";
+  for (int n = 0; n < kKeys; n += 7) file += "PATH" + std::to_string(n) + "=later\n";
+  IniDocument doc = IniDocument::parse(file);
+  for (int step = 0; step < kKeys; ++step) {
+    const int n = (step * 1637 + 11) % kKeys;  // every position once, scattered
+    ASSERT_EQ(doc.find("h", "pAtH" + std::to_string(n)), "v" + std::to_string(n)) << n;
+  }
+  EXPECT_EQ(doc.find("H", "Path" + std::to_string(kKeys)), std::nullopt);
+  EXPECT_EQ(doc.find("H", "Path03"), std::nullopt);
+  doc.set("H", "path2999", "changed");
+  doc.set("H", "Path" + std::to_string(kKeys + 4), "added");
+  const IniDocument reread = IniDocument::parse(doc.text());
+  EXPECT_EQ(reread.find("H", "Path2999"), "changed");
+  EXPECT_EQ(reread.find("H", "Path3004"), "added");
+  EXPECT_EQ(reread.find("H", "Path1617"), "v1617");
+  EXPECT_EQ(reread.keys("H").size(), static_cast<std::size_t>(kKeys + (kKeys + 6) / 7 + 1));
+}
+
+// Copies and moved documents keep answering and change on their own.
+TEST(IniDocument, CopiesAreIndependent) {
+  const std::string file = "[S]\r\nA=1\r\n[T]\r\nB=2\r\n";
+  std::vector<IniDocument> docs;
+  docs.push_back(IniDocument::parse(file));
+  IniDocument copy = docs.front();
+  copy.set("S", "A", "5");
+  copy.set("T", "C", "6");
+  docs.push_back(std::move(copy));  // moves the first one, too
+  docs.front().set("S", "D", "7");
+  EXPECT_EQ(docs[0].text(), "[S]\r\nA=1\r\nD=7\r\n[T]\r\nB=2\r\n");
+  EXPECT_EQ(docs[1].text(), "[S]\r\nA=5\r\n[T]\r\nB=2\r\nC=6\r\n");
+  EXPECT_EQ(docs[1].find("t", "c"), "6");
+  EXPECT_EQ(docs[0].find("t", "c"), std::nullopt);
+}
+
 TEST(IniDocument, KeepsUntouchedLinesByteForByte) {
   const std::string file =
       "; my hotkeys\r\n[HotKeys]\r\n  Count = 2   \r\nPath0=\"a\"\r\n\r\n[Other]\r\nX = 1\r\n";
@@ -54,6 +94,14 @@ TEST(IniDocument, KeepsUntouchedLinesByteForByte) {
   doc.set("HotKeys", "Path1", "b");
   EXPECT_EQ(doc.text(),
             "; my hotkeys\r\n[HotKeys]\r\n  Count = 3\r\nPath0=\"a\"\r\nPath1=b\r\n\r\n[Other]\r\nX = 1\r\n");
+  // Writing back what a value already holds leaves its line alone; a value
+  // that only looked the same (a trailing blank) is written anew.
+  doc.set("Other", "X", "1");
+  doc.set("HotKeys", "Path0", "\"a\"");
+  doc.set("HotKeys", "Count", "3 ");
+  EXPECT_EQ(
+      doc.text(),
+      "; my hotkeys\r\n[HotKeys]\r\n  Count = 3 \r\nPath0=\"a\"\r\nPath1=b\r\n\r\n[Other]\r\nX = 1\r\n");
 }
 
 TEST(IniDocument, NewTextFollowsTheFilesLineEnds) {
