@@ -67,7 +67,7 @@ def main():
         time.sleep(3)
         ours = figures(app, "TForm1", "Vantrel", (os.path.basename(app.folder), "Vantrel.exe"))
         bare = subprocess.Popen(
-            [WINE, os.path.join(app.folder, ("bare_window.exe",))], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL
+            [WINE, os.path.join(app.folder, "bare_window.exe")], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL
         )
         assert wait_until(lambda: visible_windows("^Bare$"), timeout=30), "the bare program did not start"
         time.sleep(2)
