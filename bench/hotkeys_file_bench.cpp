@@ -225,9 +225,13 @@ int main() {
     std::printf("files %d rows: %zu bytes, copy %.3f ms, load %.3f ms, save %.3f ms, load+save %.3f ms\n",
                 count, bytes, f.copy * 1e3, f.load * 1e3, f.save * 1e3, f.load_save * 1e3);
     if (count >= 1000) {
-      std::printf("files %d rows load vs copy: %.1fx (target <= 3x)\n", count, f.load / f.copy);
-      std::printf("files %d rows save vs copy: %.1fx (target <= 3x)\n", count, f.save / f.copy);
-      std::printf("files %d rows load+save vs copy: %.1fx (target <= 3x)\n", count, f.load_save / f.copy);
+      // Only 1,000 rows' load and save together have a target against the
+      // copy; the others show where the time goes.
+      std::printf("files %d rows vs copy: load %.1fx, save %.1fx\n", count, f.load / f.copy, f.save / f.copy);
+      if (count == 1000)
+        std::printf("files 1000 rows load+save vs copy: %.1fx (target <= 3x)\n", f.load_save / f.copy);
+      else
+        std::printf("files %d rows load+save vs copy: %.1fx\n", count, f.load_save / f.copy);
     }
     if (count == 1000) at_1000 = f;
     if (count == 10000) {
