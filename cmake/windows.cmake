@@ -52,6 +52,11 @@ target_compile_options(vantrel_win32 PRIVATE ${VANTREL_WARNINGS})
 target_link_libraries(vantrel_win32 PUBLIC vantrel_core comctl32 comdlg32 gdi32 user32 kernel32 shell32 ole32 propsys uuid advapi32 winmm msimg32)
 
 add_executable(Vantrel WIN32 src/app/main_win32.cpp src/app/resources/vantrel.rc)
+# The resource compiler's includes are not scanned: name them, so a changed
+# icon or manifest is built in.
+file(GLOB VANTREL_RESOURCE_FILES CONFIGURE_DEPENDS src/app/resources/*.ico src/app/resources/*.manifest
+     src/hotkeys/icons/* src/tray/frames/*)
+set_source_files_properties(src/app/resources/vantrel.rc PROPERTIES OBJECT_DEPENDS "${VANTREL_RESOURCE_FILES}")
 configure_file(src/app/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h)
 target_include_directories(Vantrel PRIVATE ${CMAKE_BINARY_DIR}/generated ${CMAKE_CURRENT_SOURCE_DIR}/src/app/resources)
 target_compile_options(Vantrel PRIVATE ${VANTREL_WARNINGS})

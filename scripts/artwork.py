@@ -4,7 +4,9 @@
 scripts/artwork.sh installs the icon set and calls this with the path of its
 icons.json. Every picture the program shows is named in the tables below;
 each is rendered with rsvg-convert at every size the program asks for and
-packed into an .ico file of PNG entries, written over the committed one.
+packed into an .ico file of bitmap entries (PNG for 256 pixels), written
+over the committed one. --convert rewrites committed PNG entries as bitmaps
+without drawing anything.
 
 Most entries are one picture of the set. A few subjects the set has no
 picture for are put together from its pictures here:
@@ -25,6 +27,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import zlib
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -201,16 +204,99 @@ def render(svg, size, folder, hard=False):
     return png
 
 
-def ico_of(pngs):
-    """An .ico container of PNG entries, smallest first."""
-    header = struct.pack("<HHH", 0, 1, len(pngs))
+# Entries up to this size are bitmaps: those a 96-DPI screen loads, so a
+# start never needs the PNG decoder there.
+BITMAP_LIMIT = 32
+
+
+def rgba_of_png(png):
+    """The pixels of an 8-bit RGBA PNG (what rsvg-convert writes), rows top
+    down, four bytes a pixel."""
+    width = height = 0
+    data = b""
+    at = 8
+    while at < len(png):
+        (length,) = struct.unpack(">I", png[at : at + 4])
+        kind, body = png[at + 4 : at + 8], png[at + 8 : at + 8 + length]
+        if kind == b"IHDR":
+            width, height, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", body)
+            if (depth, colour, interlace) != (8, 6, 0):
+                sys.exit("artwork: expected an 8-bit RGBA PNG without interlacing")
+        elif kind == b"IDAT":
+            data += body
+        at += 12 + length
+    raw = zlib.decompress(data)
+    stride = width * 4
+    rows = []
+    previous = bytearray(stride)
+    for y in range(height):
+        start = y * (stride + 1)
+        kind, line = raw[start], bytearray(raw[start + 1 : start + 1 + stride])
+        for x in range(stride):
+            left = line[x - 4] if x >= 4 else 0
+            up = previous[x]
+            corner = previous[x - 4] if x >= 4 else 0
+            if kind == 1:
+                line[x] = (line[x] + left) & 0xFF
+            elif kind == 2:
+                line[x] = (line[x] + up) & 0xFF
+            elif kind == 3:
+                line[x] = (line[x] + (left + up) // 2) & 0xFF
+            elif kind == 4:
+                guess = left + up - corner
+                pa, pb, pc = abs(guess - left), abs(guess - up), abs(guess - corner)
+                nearest = left if pa <= pb and pa <= pc else up if pb <= pc else corner
+                line[x] = (line[x] + nearest) & 0xFF
+        rows.append(bytes(line))
+        previous = line
+    return width, height, rows
+
+
+def dib_of_png(png):
+    """The same picture as an icon's 32-bit bitmap with its mask. The system
+    reads a bitmap entry directly; a PNG entry needs the image decoder, whose
+    first use alone costs a noticeable part of a start under Wine."""
+    width, height, rows = rgba_of_png(png)
+    header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    colour = b""
+    mask = b""
+    mask_stride = (width + 31) // 32 * 4
+    for line in reversed(rows):  # bottom-up
+        colour += b"".join(bytes((line[x + 2], line[x + 1], line[x], line[x + 3])) for x in range(0, len(line), 4))
+        bits = bytearray(mask_stride)
+        for x in range(width):
+            if line[x * 4 + 3] == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bytes(bits)
+    return header + colour + mask
+
+
+def ico_of(pngs, limit=BITMAP_LIMIT):
+    """An .ico container, smallest first: bitmap entries up to `limit`
+    pixels, PNG above, where a bitmap would make the program much larger."""
+    entries = [(size, dib_of_png(png) if size <= limit else png) for size, png in pngs]
+    header = struct.pack("<HHH", 0, 1, len(entries))
     directory = b""
-    offset = len(header) + 16 * len(pngs)
-    for size, png in pngs:
+    offset = len(header) + 16 * len(entries)
+    for size, data in entries:
         side = 0 if size >= 256 else size
-        directory += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(png), offset)
-        offset += len(png)
-    return header + directory + b"".join(png for _, png in pngs)
+        directory += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    return header + directory + b"".join(data for _, data in entries)
+
+
+def pngs_of_ico(data):
+    """The PNG entries of an .ico file as (size, PNG), for converting the
+    committed files without drawing them again."""
+    count = struct.unpack("<HHH", data[:6])[2]
+    out = []
+    for i in range(count):
+        side, _, _, _, _, _, length, offset = struct.unpack("<BBBBHHII", data[6 + 16 * i : 22 + 16 * i])
+        entry = data[offset : offset + length]
+        if not entry.startswith(b"\x89PNG"):
+            return None
+        out.append((side or 256, entry))
+    return out
 
 
 def write_icon(icons, path, entry, sizes, folder):
@@ -224,9 +310,21 @@ def write_icon(icons, path, entry, sizes, folder):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("icons_json", help="icons.json of @iconify-json/fluent-emoji-flat")
+    parser.add_argument("icons_json", nargs="?", help="icons.json of @iconify-json/fluent-emoji-flat")
     parser.add_argument("--about", action="store_true", help="also the About picture and the OK glyph")
+    parser.add_argument("--convert", action="store_true", help="only rewrite committed PNG entries as bitmaps")
     args = parser.parse_args()
+    if args.convert:
+        for path, _, _ in OUTPUTS + ABOUT_OUTPUTS:
+            target = os.path.join(ROOT, path)
+            with open(target, "rb") as f:
+                pngs = pngs_of_ico(f.read())
+            if pngs:
+                with open(target, "wb") as f:
+                    f.write(ico_of(pngs))
+        return
+    if not args.icons_json:
+        parser.error("icons_json is needed unless --convert is given")
     icons = IconSet(args.icons_json)
     outputs = OUTPUTS + (ABOUT_OUTPUTS if args.about else [])
     with tempfile.TemporaryDirectory() as folder:
