@@ -114,6 +114,33 @@ TEST(HotkeyIcons, FiftyTwoDifferentPicturesAtEachSize) {
   }
 }
 
+// What loading each icon on its own and adding it gives: the system's
+// loader and the list's own icon conversion.
+UniqueImageList one_by_one(HINSTANCE module, int size) {
+  UniqueImageList icons(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kIconCount, 0));
+  for (int i = 0; i < kIconCount; ++i) {
+    const win32::UniqueIcon icon(static_cast<HICON>(
+        LoadImageW(module, MAKEINTRESOURCEW(kFirstHotkeyIconResource + i), IMAGE_ICON, size, size, 0)));
+    EXPECT_GE(ImageList_ReplaceIcon(icons.get(), -1, icon.get()), 0) << "icon " << i;
+  }
+  return icons;
+}
+
+TEST(HotkeyIcons, EachPictureIsWhatTheSystemsLoaderMakesOfIt) {
+  const ProgramResources program;
+  ASSERT_NE(program.get(), nullptr) << "Vantrel.exe beside the tests";
+  // Bitmap entries (up to 32) and PNG ones (above) alike.
+  for (const int size : {16, 24, 32, 48}) {
+    const UniqueImageList ours(load_hotkey_icons(program.get(), size));
+    const UniqueImageList reference = one_by_one(program.get(), size);
+    ASSERT_EQ(ImageList_GetImageCount(ours.get()), kIconCount);
+    for (const int i : {0, 7, 23, 51}) {
+      EXPECT_EQ(drawn(ours.get(), i), drawn(reference.get(), i))
+          << "icon " << i << " at " << size << " pixels";
+    }
+  }
+}
+
 TEST(HotkeyIcons, AMissingPictureKeepsItsPlace) {
   // The tests carry no icons: every place is there, and blank.
   const UniqueImageList icons(load_hotkey_icons(GetModuleHandleW(nullptr), 32));
