@@ -24,6 +24,7 @@ add_library(vantrel_win32 STATIC
   src/app/menu_bar_win32.cpp
   src/app/window_frame_win32.cpp
   src/app/body_drag_win32.cpp
+  src/win32/common_dialogs.cpp
   src/win32/dpi.cpp
   src/win32/text.cpp
   src/win32/window.cpp
@@ -49,7 +50,7 @@ add_library(vantrel_win32 STATIC
 )
 target_compile_definitions(vantrel_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_compile_options(vantrel_win32 PRIVATE ${VANTREL_WARNINGS})
-target_link_libraries(vantrel_win32 PUBLIC vantrel_core comctl32 comdlg32 gdi32 user32 kernel32 shell32 ole32 propsys uuid advapi32 winmm msimg32)
+target_link_libraries(vantrel_win32 PUBLIC vantrel_core comctl32 gdi32 user32 kernel32 shell32 ole32 propsys uuid advapi32 winmm msimg32)
 
 add_executable(Vantrel WIN32 src/app/main_win32.cpp src/app/resources/vantrel.rc)
 # The resource compiler's includes are not scanned: name them, so a changed

@@ -1,11 +1,10 @@
 #include "app/options_dialogs_win32.h"
 
-#include <commdlg.h>
-
 #include <array>
 #include <cwchar>
 
 #include "win32/colour.h"
+#include "win32/common_dialogs.h"
 #include "win32/handles.h"
 #include "win32/text.h"
 
@@ -33,7 +32,7 @@ std::optional<FontSetting> choose_font(HWND owner, const FontSetting& current) {
   dialog.lpLogFont = &font;
   dialog.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   dialog.rgbColors = win32::colour_ref(current.colour);
-  if (!ChooseFontW(&dialog)) return std::nullopt;
+  if (!win32::choose_font_dialog(dialog)) return std::nullopt;
   // The settings hold a font's face, size and colour: the dialog's style
   // and character set choices have nowhere to be kept.
   return FontSetting{win32::narrow(font.lfFaceName), dialog.iPointSize / 10,
@@ -52,7 +51,7 @@ std::optional<base::ColourValue> choose_colour(HWND owner, base::ColourValue cur
   dialog.rgbResult = win32::colour_ref(current);
   dialog.lpCustColors = custom_colours.data();
   dialog.Flags = CC_RGBINIT | CC_ANYCOLOR;
-  if (!ChooseColorW(&dialog)) return std::nullopt;
+  if (!win32::choose_colour_dialog(dialog)) return std::nullopt;
   return static_cast<base::ColourValue>(dialog.rgbResult);
 }
 

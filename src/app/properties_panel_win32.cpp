@@ -1,13 +1,13 @@
 #include "app/properties_panel_win32.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <algorithm>
 #include <utility>
 
 #include "app/menu_commands.h"
 #include "hotkeys/key_table.h"
+#include "win32/common_dialogs.h"
 #include "win32/dpi.h"
 #include "win32/text.h"
 
@@ -474,7 +474,7 @@ void PropertiesPanel::browse() {
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_ENABLESIZING;
-  if (!GetOpenFileNameW(&dialog) || file[0] == L'\0') return;
+  if (!win32::open_file_dialog(dialog) || file[0] == L'\0') return;
   // As typed by the user: its change handler enables Apply.
   SetWindowTextW(action_box_, file.c_str());
 }
