@@ -444,9 +444,14 @@ bool MainWindow::toggle_mute() {
 }
 
 long long MainWindow::shell_open(const actions::ShellRequest& request) {
+  // No arguments or folder is passed as none at all, as the shell
+  // documents it (a document's parameters must be null; a null folder is
+  // the current one), not as empty texts.
+  const std::wstring parameters = win32::widen(request.parameters);
+  const std::wstring directory = win32::widen(request.directory);
   const HINSTANCE result = ShellExecuteW(nullptr, L"open", win32::widen(request.file).c_str(),
-                                         win32::widen(request.parameters).c_str(),
-                                         win32::widen(request.directory).c_str(), SW_SHOWNORMAL);
+                                         parameters.empty() ? nullptr : parameters.c_str(),
+                                         directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
   return static_cast<long long>(reinterpret_cast<INT_PTR>(result));
 }
 
