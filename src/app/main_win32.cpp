@@ -77,24 +77,32 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   settings.set_effects(&main_window.settings_effects());
   main_window.on_options = [&options] { options.show(); };
   vantrel::app::mark_startup("splash, Options and About created");
-  main_window.after_startup = [&volume, &options] {
+  // The benchmark's marks are written once the shown window has no paint
+  // left to do and the mixer is open, whichever comes last.
+  bool marks_pending = vantrel::app::startup_marks_wanted();
+  bool first_paint_marked = false;
+  bool mixer_opened = false;
+  main_window.after_startup = [&volume, &options, &mixer_opened] {
     volume.prepare();
     options.attach_mixer(volume.driver(), volume.mixer());
     vantrel::app::mark_startup("mixer opened");
+    mixer_opened = true;
   };
 
-  // The benchmark's last mark: the shown window has no paint left to do.
-  bool first_paint_marked = !vantrel::app::startup_marks_wanted();
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     // Tab and the arrow keys move between the Options window's controls.
     if (IsWindowVisible(options.handle()) && IsDialogMessageW(options.handle(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
+    if (!marks_pending) continue;
     if (!first_paint_marked && IsWindowVisible(main_window.handle()) &&
         !(HIWORD(GetQueueStatus(QS_PAINT)) & QS_PAINT)) {
       first_paint_marked = true;
       vantrel::app::mark_startup("first paint done");
+    }
+    if (first_paint_marked && mixer_opened) {
+      marks_pending = false;
       vantrel::app::write_startup_marks();
     }
   }

@@ -93,6 +93,10 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam == kTimerInit) {
         MarkedStartupHost marked(*this);
         run_startup_tick(startup_marks_wanted() ? static_cast<StartupHost&>(marked) : *this);
+        // A shown window is painted before the mixer opens: the user sees
+        // the list without waiting for the sound devices.
+        if (IsWindowVisible(handle()))
+          RedrawWindow(handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         PostMessageW(handle(), kAfterStartup, 0, 0);
       }
       // TimerLogo's tick hides the splash, shown or not.
