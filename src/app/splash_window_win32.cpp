@@ -40,7 +40,9 @@ TFormLogo::~TFormLogo() {
 
 void TFormLogo::show() {
   ShowWindow(handle(), SW_SHOWNOACTIVATE);
-  UpdateWindow(handle());
+  // Painted whole at once, its captions and bar with it: the start-up tick
+  // goes on to fill and show the main window before the loop would paint.
+  RedrawWindow(handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void TFormLogo::hide() {
