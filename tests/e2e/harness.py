@@ -366,6 +366,18 @@ def list_rows(app):
     return [line.split("\t") for line in result.stdout.decode("utf-8").splitlines()]
 
 
+def box_buttons(app):
+    """The buttons of the open message boxes: their texts (without the
+    mnemonic mark) to the screen points of their middles."""
+    helper = app.add_helper("window_texts.exe")
+    result = subprocess.run([WINE, helper, "buttons"], capture_output=True, timeout=30)
+    buttons = {}
+    for line in result.stdout.decode("utf-8").splitlines():
+        text, x, y = line.rstrip("\r").split("\t")
+        buttons[text] = (int(x), int(y))
+    return buttons
+
+
 def display_window(app):
     """The on-screen display's window: (shown, (left, top, right, bottom),
     its text), or None when there is none."""

@@ -1,7 +1,10 @@
-// window_texts.exe boxes | panel | balloons | display
+// window_texts.exe boxes | buttons | panel | balloons | display
 // What a user reads on the running Vantrel's screen, for the end-to-end
 // tests, in UTF-8 with line breaks written as \n:
 //   boxes  one line per open message box: its caption, a tab, its text;
+//   buttons one line per button of an open message box: its text without
+//          the mnemonic mark, and the screen point of its middle (x, y),
+//          tab-separated, for a test to click it;
 //   panel  one line per control of the properties panel: its identifier,
 //          class, enabled (1/0), visible (1/0), state (a check box's mark,
 //          a list's selected entry, -1 for none) and text, tab-separated;
@@ -72,6 +75,20 @@ BOOL CALLBACK print_box(HWND window, LPARAM) {
   return TRUE;
 }
 
+BOOL CALLBACK print_box_buttons(HWND window, LPARAM) {
+  if (!IsWindowVisible(window) || class_of(window) != L"#32770") return TRUE;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (class_of(child) != L"Button" || !IsWindowVisible(child)) continue;
+    std::wstring text = text_of(child);
+    std::erase(text, L'&');
+    RECT bounds{};
+    GetWindowRect(child, &bounds);
+    std::printf("%s\t%ld\t%ld\n", utf8(text).c_str(), (bounds.left + bounds.right) / 2,
+                (bounds.top + bounds.bottom) / 2);
+  }
+  return TRUE;
+}
+
 BOOL CALLBACK print_balloon(HWND window, LPARAM) {
   if (!IsWindowVisible(window) || class_of(window) != TOOLTIPS_CLASSW) return TRUE;
   if (!(GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON)) return TRUE;
@@ -92,6 +109,10 @@ long state_of(HWND control, const std::wstring& name) {
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "boxes") == 0) {
     EnumWindows(print_box, 0);
+    return 0;
+  }
+  if (argc > 1 && std::strcmp(argv[1], "buttons") == 0) {
+    EnumWindows(print_box_buttons, 0);
     return 0;
   }
   if (argc > 1 && std::strcmp(argv[1], "balloons") == 0) {
