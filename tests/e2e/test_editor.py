@@ -181,8 +181,10 @@ class EditorTest(VantrelTest):
             lambda: [w for w in visible_windows("^%s$" % re.escape(caption)) if w != self.window], timeout=timeout
         )
         self.assertTrue(windows, 'no "%s" box' % caption)
-        texts = [text for title, text in self.boxes() if title == caption]
-        self.assertEqual(len(texts), 1, self.boxes())
+        # The box's X window can be mapped before the box answers another
+        # process's questions, so its text is awaited too.
+        texts = wait_until(lambda: [text for title, text in self.boxes() if title == caption], timeout=timeout)
+        self.assertEqual(len(texts or []), 1, self.boxes())
         return windows[0], texts[0]
 
     def answer(self, box, key):
