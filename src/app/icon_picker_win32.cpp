@@ -10,6 +10,7 @@ namespace {
 constexpr UINT_PTR kWatchId = 1;
 // Room around an icon for its (empty) caption's line.
 constexpr int kIconMargin = 8;
+constexpr int kDesignedIconSize = 32;
 int icon_size(HIMAGELIST icons) {
   int width = 0;
   int height = 0;
@@ -33,9 +34,17 @@ IconPicker::IconPicker(HWND parent, int control_id, RECT bounds, HIMAGELIST icon
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id)), nullptr, nullptr);
   if (!picker_) return;
   SetWindowSubclass(picker_, watch_control, kWatchId, reinterpret_cast<DWORD_PTR>(this));
+  icons_resized();
+}
+
+void IconPicker::icons_resized() {
+  // Set again, so the control measures its items for the icons' size; the
+  // margin grows with the icons (8 pixels at 32).
   ListView_SetImageList(picker_, icons_, LVSIL_NORMAL);
-  const int spacing = icon_size(icons_) + kIconMargin;
+  const int size = icon_size(icons_);
+  const int spacing = size + MulDiv(kIconMargin, size, kDesignedIconSize);
   ListView_SetIconSpacing(picker_, spacing, spacing);
+  ListView_Arrange(picker_, LVA_DEFAULT);
 }
 
 IconPicker::~IconPicker() {

@@ -27,6 +27,8 @@ class IconPicker {
   void select(std::optional<int> item);
   std::optional<int> selected() const;
   void set_colours(COLORREF background, COLORREF text);
+  // The borrowed icons were made again at another size.
+  void icons_resized();
 
  private:
   static LRESULT CALLBACK watch_control(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,

@@ -205,7 +205,7 @@ void MainWindow::create_controls() {
 
 void MainWindow::lay_out(int dpi) {
   // The list's font first: the list lays out its header when it is moved.
-  list_->set_dpi(dpi);
+  if (list_->set_dpi(dpi) && panel_) panel_->icons_resized();
   dpi_layout_.apply(dpi);
   fit_designed_size(handle(), kClientWidth, main_window_height(properties_panel_checked()),
                     dpi_layout_.dpi());

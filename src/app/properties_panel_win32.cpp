@@ -429,6 +429,11 @@ void PropertiesPanel::fill_icon_picker() {
   picker_->select(editor_.fields().icon);
 }
 
+void PropertiesPanel::icons_resized() {
+  picker_->icons_resized();
+  InvalidateRect(icon_button_, nullptr, FALSE);
+}
+
 void PropertiesPanel::close_icon_picker() {
   if (!editor_.picker_open()) return;
   editor_.close_picker();

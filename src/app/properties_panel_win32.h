@@ -44,6 +44,8 @@ class PropertiesPanel : public win32::Window {
   // The start-up step that puts the icons into the picker.
   void fill_icon_picker();
   void close_icon_picker();
+  // The hotkey icons were made again at another size (a change of DPI).
+  void icons_resized();
 
   void apply_colour_scheme(const ColourScheme& scheme);
   void apply_quality(ui::TGradientQuality quality);

@@ -69,13 +69,14 @@ std::optional<BitmapEntry> bitmap_entry(HINSTANCE module, int id, int size) {
 // Under Wine each ImageList_ReplaceIcon costs about 1.5 ms (80 ms for the
 // list at start); one strip of all the pictures added in one call costs
 // next to nothing. Only when every icon is a plain bitmap of the size (the
-// sizes up to 32 pixels); a missing one is a transparent place.
-HIMAGELIST load_as_one_strip(HINSTANCE module, int size) {
+// sizes up to 32 pixels); a missing one is a transparent place. Adds
+// nothing when it cannot.
+bool add_as_one_strip(HIMAGELIST icons, HINSTANCE module, int size) {
   std::vector<std::optional<BitmapEntry>> entries;
   for (int i = 0; i < kIconCount; ++i) {
     const int id = kFirstHotkeyIconResource + i;
     auto entry = bitmap_entry(module, id, size);
-    if (!entry && FindResourceW(module, MAKEINTRESOURCEW(id), RT_GROUP_ICON)) return nullptr;
+    if (!entry && FindResourceW(module, MAKEINTRESOURCEW(id), RT_GROUP_ICON)) return false;
     entries.push_back(entry);
   }
   const int width = size * kIconCount;
@@ -93,7 +94,7 @@ HIMAGELIST load_as_one_strip(HINSTANCE module, int size) {
   void* mask_bits = nullptr;
   const win32::UniqueGdi<HBITMAP> mask(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&format),
                                                         DIB_RGB_COLORS, &mask_bits, nullptr, 0));
-  if (!colour || !mask) return nullptr;
+  if (!colour || !mask) return false;
   // Both bottom-up, as the icons' own rows are: row y of a picture is row y
   // of the strip, its columns shifted to the picture's place.
   auto* strip = static_cast<std::uint32_t*>(colour_bits);
@@ -119,12 +120,19 @@ HIMAGELIST load_as_one_strip(HINSTANCE module, int size) {
       }
     }
   }
-  const HIMAGELIST icons = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kIconCount, 0);
-  if (icons && ImageList_Add(icons, colour.get(), mask.get()) != 0) {
-    ImageList_Destroy(icons);
-    return nullptr;
+  return ImageList_Add(icons, colour.get(), mask.get()) == 0;
+}
+
+// The list emptied and made of `size` pictures, then the icons added.
+void fill(HIMAGELIST icons, HINSTANCE module, int size) {
+  ImageList_SetIconSize(icons, size, size);
+  if (add_as_one_strip(icons, module, size)) return;
+  ImageList_RemoveAll(icons);
+  for (int i = 0; i < kIconCount; ++i) {
+    const win32::UniqueIcon icon(static_cast<HICON>(LoadImageW(
+        module, MAKEINTRESOURCEW(kFirstHotkeyIconResource + i), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+    if (!icon || ImageList_ReplaceIcon(icons, -1, icon.get()) < 0) add_blank(icons, size);
   }
-  return icons;
 }
 
 }  // namespace
@@ -139,15 +147,18 @@ int hotkey_icon_size() {
 }
 
 HIMAGELIST load_hotkey_icons(HINSTANCE module, int size) {
-  if (const HIMAGELIST strip = load_as_one_strip(module, size)) return strip;
   const HIMAGELIST icons = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kIconCount, 0);
-  if (!icons) return nullptr;
-  for (int i = 0; i < kIconCount; ++i) {
-    const win32::UniqueIcon icon(static_cast<HICON>(LoadImageW(
-        module, MAKEINTRESOURCEW(kFirstHotkeyIconResource + i), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-    if (!icon || ImageList_ReplaceIcon(icons, -1, icon.get()) < 0) add_blank(icons, size);
-  }
+  if (icons) fill(icons, module, size);
   return icons;
+}
+
+bool reload_hotkey_icons(HIMAGELIST icons, HINSTANCE module, int size) {
+  int width = 0;
+  int height = 0;
+  if (!icons || !ImageList_GetIconSize(icons, &width, &height) || (width == size && height == size))
+    return false;
+  fill(icons, module, size);
+  return true;
 }
 
 }  // namespace vantrel::hotkeys

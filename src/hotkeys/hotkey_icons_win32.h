@@ -21,5 +21,9 @@ int hotkey_icon_size();
 // blank, so every other number still shows its own picture. The caller
 // destroys the list.
 HIMAGELIST load_hotkey_icons(HINSTANCE module, int size);
+// The same list made again at another size, in place, so whoever borrows
+// the list keeps a valid handle (after a change of the screen's DPI).
+// Returns whether it changed: nothing is done when the size is the same.
+bool reload_hotkey_icons(HIMAGELIST icons, HINSTANCE module, int size);
 
 }  // namespace vantrel::hotkeys

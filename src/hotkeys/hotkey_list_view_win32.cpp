@@ -15,7 +15,8 @@ constexpr UINT_PTR kWatchId = 1;
 }  // namespace
 
 HotkeyListView::HotkeyListView(HWND parent, int control_id, RECT bounds, HINSTANCE pictures)
-    : icons_(load_hotkey_icons(pictures ? pictures : GetModuleHandleW(nullptr), hotkey_icon_size())) {
+    : pictures_(pictures ? pictures : GetModuleHandleW(nullptr)),
+      icons_(load_hotkey_icons(pictures_, hotkey_icon_size())) {
   list_ = CreateWindowExW(
       WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS, bounds.left,
@@ -101,16 +102,21 @@ void HotkeyListView::select(int index) {
   ListView_EnsureVisible(list_, index, FALSE);
 }
 
-void HotkeyListView::set_dpi(int dpi) {
-  if (dpi == dpi_) return;
+bool HotkeyListView::set_dpi(int dpi) {
+  if (dpi == dpi_) return false;
   dpi_ = dpi;
+  // Set again, so the control measures its rows for the new size.
+  const bool icons_resized = reload_hotkey_icons(icons_.get(), pictures_, hotkey_icon_size(dpi));
+  if (icons_resized) ListView_SetImageList(list_, icons_.get(), LVSIL_SMALL);
   set_columns();
   // The control makes its font once, at creation; the system's font for
   // the new DPI replaces it.
   win32::UniqueGdi<HFONT> font = win32::system_font_for_dpi(SPI_GETICONTITLELOGFONT, dpi);
-  if (!font) return;
-  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-  font_ = std::move(font);
+  if (font) {
+    SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    font_ = std::move(font);
+  }
+  return icons_resized;
 }
 
 void HotkeyListView::set_columns() {

@@ -33,8 +33,10 @@ class HotkeyListView {
   HIMAGELIST icons() const { return icons_.get(); }
   // The columns at their designed widths, scaled to the list's DPI.
   void set_columns();
-  // Lays the columns out again for a screen of `dpi`.
-  void set_dpi(int dpi);
+  // Lays the columns out again for a screen of `dpi`, with the font and
+  // the icons made for it (the same image list, so borrowers keep it).
+  // Returns whether the icons changed size.
+  bool set_dpi(int dpi);
   void show(const std::vector<HotkeyRow>& rows);
   // One row changed, or added at the end, or removed: the other rows, the
   // selection and the scroll position stay.
@@ -78,6 +80,7 @@ class HotkeyListView {
   // The press or key is taken before the control sees it.
   bool take_check_box(Hit hit);
 
+  HINSTANCE pictures_;
   UniqueImageList icons_;
   UniqueImageList check_boxes_;
   HWND list_ = nullptr;

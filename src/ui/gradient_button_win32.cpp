@@ -6,6 +6,8 @@
 #include <random>
 #include <vector>
 
+#include "base/dpi.h"
+#include "win32/dpi.h"
 #include "win32/text.h"
 
 namespace vantrel::ui {
@@ -168,11 +170,19 @@ void TGradientButton::paint(HDC target) {
         CreatePen(PS_SOLID, 1, resolve(colors_.get(GradientColour::BorderLine))));
     const win32::SelectedObject selected_pen(dc.get(), pen.get());
     const win32::SelectedObject no_fill(dc.get(), GetStockObject(NULL_BRUSH));
-    RoundRect(dc.get(), 0, 0, w, h, 5, 5);
+    // The corners keep their shape on a larger screen: rounding and the
+    // accent strokes across them grow with the DPI (the lines stay thin).
+    const int dpi = win32::window_dpi(handle());
+    const int round = base::scale_length(5, dpi);
+    const int two = base::scale_length(2, dpi);
+    const int three = base::scale_length(3, dpi);
+    RoundRect(dc.get(), 0, 0, w, h, round, round);
     const win32::UniqueGdi<HPEN> accent(CreatePen(PS_SOLID, 1, kCornerAccent));
     const win32::SelectedObject selected_accent(dc.get(), accent.get());
-    const POINT lines[4][2] = {
-        {{0, 1}, {2, 0}}, {{w - 2, 0}, {w, 2}}, {{0, h - 2}, {2, h}}, {{w - 3, h}, {w, h - 3}}};
+    const POINT lines[4][2] = {{{0, two - 1}, {two, 0}},
+                               {{w - two, 0}, {w, two}},
+                               {{0, h - two}, {two, h}},
+                               {{w - three, h}, {w, h - three}}};
     for (const auto& line : lines) {
       MoveToEx(dc.get(), line[0].x, line[0].y, nullptr);
       LineTo(dc.get(), line[1].x, line[1].y);

@@ -189,6 +189,15 @@ class MainWindowAt144Dpi(unittest.TestCase):
         for row in range(1, 38):
             self.assertNotEqual(shot.pixel(x + 300, y + row), BACKGROUND, row)
 
+        # The rounded corners grow too: the title strip's minimize button
+        # leaves three corner pixels of the surface showing (one at 96 DPI)
+        # with the accent stroke across the curve below them.
+        minimize = next(c for c in at144.controls if c["class"] == "TGradientButton" and c["id"] == 201)
+        left, top = x + minimize["rect"][0], y + minimize["rect"][1]
+        for dx, dy in ((0, 0), (1, 0), (0, 1)):
+            self.assertEqual(shot.pixel(left + dx, top + dy), BACKGROUND, (dx, dy))
+        self.assertNotEqual(shot.pixel(left + 1, top + 1), BACKGROUND)
+
         # The Options window, every control of its table included.
         options = open_options(window, 144)
         self.assertTrue(options, "no Options window of %s at 144 DPI" % (OPTIONS_144,))

@@ -2,8 +2,8 @@
 // generic layout of a window's controls and fonts, and the Options, About
 // and splash windows taking WM_DPICHANGED as the system sends it when a
 // window moves to a screen of another DPI (Wine under Xvfb never sends
-// it). Each goes back to its exact 96-DPI layout, and no round trip leaves
-// a handle behind.
+// it), the main window with its list, icons and panel too. Each goes back to its exact 96-DPI layout, and no
+// round trip leaves a handle behind.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -17,13 +17,17 @@
 
 #include "app/about_layout.h"
 #include "app/about_window_win32.h"
+#include "app/main_window_win32.h"
 #include "app/options_controls.h"
 #include "app/options_window_win32.h"
 #include "app/splash_window_win32.h"
 #include "app/stored_settings.h"
+#include "audio/volume_control.h"
 #include "base/dpi.h"
 #include "gui_resources.h"
+#include "hotkeys/hotkey_record.h"
 #include "memory_storage.h"
+#include "osd/display.h"
 #include "ui/gradient_button_win32.h"
 #include "ui/link_label_win32.h"
 #include "win32/dpi.h"
@@ -275,6 +279,76 @@ TEST(DpiChanged, RoundTripsLeaveNoHandleBehind) {
   for (int i = 0; i < 10; ++i) round_trip();
   EXPECT_EQ(testing::gdi_objects(), gdi);
   EXPECT_EQ(testing::user_objects(), user);
+}
+
+// The main window's services, unused here: the test never runs its
+// start-up tick nor presses a hotkey.
+class NoDisplay : public osd::Display {
+ public:
+  void show_text(const std::string&) override {}
+  std::optional<std::string> show_volume_progress(double, double) override { return std::nullopt; }
+  void clear() override {}
+};
+class NoVolume : public audio::VolumeControl {
+ public:
+  void raise() override {}
+  void lower() override {}
+  audio::Levels read() override { return {}; }
+  bool toggle_mute() override { return false; }
+};
+
+int icon_size(HIMAGELIST icons) {
+  int width = 0;
+  int height = 0;
+  ImageList_GetIconSize(icons, &width, &height);
+  return width;
+}
+
+TEST(DpiChanged, MainWindowScalesItsFrameListIconsAndPanelAndComesBack) {
+  testing::MemoryStorage storage;
+  StoredSettings settings{storage, "S.ini", ScreenSize{1024, 768}};
+  NoDisplay display;
+  NoVolume volume;
+  {
+    MainWindow main_window(instance(), settings, display, volume);
+    const HWND window = main_window.handle();
+    ASSERT_NE(window, nullptr);
+    const HWND list = FindWindowExW(window, nullptr, WC_LISTVIEWW, nullptr);
+    ASSERT_NE(list, nullptr);
+    const HWND panel = FindWindowExW(window, nullptr, L"TGroupBox", nullptr);
+    ASSERT_NE(panel, nullptr);
+    const HWND picker = FindWindowExW(panel, nullptr, WC_LISTVIEWW, nullptr);
+    ASSERT_NE(picker, nullptr);
+    const HIMAGELIST icons = ListView_GetImageList(list, LVSIL_SMALL);
+    ASSERT_EQ(icon_size(icons), 32);
+    const std::string designed = places_of_children(window);
+    const RECT designed_bounds = bounds_of(window);
+    const RECT list_at_96 = place_of(list);
+
+    send_dpi_changed(window, 144, RECT{40, 30, 41, 31});
+    const RECT bounds = bounds_of(window);
+    EXPECT_EQ(bounds.left, 40);
+    EXPECT_EQ(bounds.top, 30);
+    EXPECT_EQ(bounds.right - bounds.left, 813);  // 542 at 96 DPI
+    EXPECT_EQ(bounds.bottom - bounds.top, 633);  // 422
+    EXPECT_EQ(place_of(list), base::scale_rect(list_at_96, 144));
+    EXPECT_EQ(ListView_GetImageList(list, LVSIL_SMALL), icons) << "the same icons, made again";
+    EXPECT_EQ(icon_size(icons), 48);
+    EXPECT_EQ(ImageList_GetImageCount(icons), hotkeys::kIconCount);
+    EXPECT_EQ(LOWORD(ListView_GetItemSpacing(picker, FALSE)), 48 + 12) << "the picker's icons and margin";
+
+    send_dpi_changed(
+        window, 96,
+        RECT{designed_bounds.left, designed_bounds.top, designed_bounds.left + 1, designed_bounds.top + 1});
+    EXPECT_EQ(places_of_children(window), designed);
+    EXPECT_EQ(bounds_of(window), designed_bounds);
+    EXPECT_EQ(icon_size(icons), 32);
+    EXPECT_EQ(LOWORD(ListView_GetItemSpacing(picker, FALSE)), 32 + 8);
+  }
+  // The window ends the message loop as it goes; no later test must see that.
+  MSG quit;
+  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
 }
 
 }  // namespace

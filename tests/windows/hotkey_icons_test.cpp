@@ -141,6 +141,29 @@ TEST(HotkeyIcons, EachPictureIsWhatTheSystemsLoaderMakesOfIt) {
   }
 }
 
+TEST(HotkeyIcons, ReloadedInPlaceAtAnotherSizeAsIfLoadedAnew) {
+  const ProgramResources program;
+  ASSERT_NE(program.get(), nullptr) << "Vantrel.exe beside the tests";
+  const UniqueImageList icons(load_hotkey_icons(program.get(), 32));
+  // From bitmaps to PNG pictures and back, each time the same list.
+  for (const int size : {48, 24, 40}) {
+    EXPECT_TRUE(reload_hotkey_icons(icons.get(), program.get(), size)) << size;
+    int width = 0;
+    int height = 0;
+    ImageList_GetIconSize(icons.get(), &width, &height);
+    ASSERT_EQ(width, size);
+    ASSERT_EQ(height, size);
+    ASSERT_EQ(ImageList_GetImageCount(icons.get()), kIconCount) << "at " << size << " pixels";
+    const UniqueImageList reference = one_by_one(program.get(), size);
+    for (const int i : {0, 7, 23, 51}) {
+      EXPECT_EQ(drawn(icons.get(), i), drawn(reference.get(), i))
+          << "icon " << i << " at " << size << " pixels";
+    }
+  }
+  EXPECT_FALSE(reload_hotkey_icons(icons.get(), program.get(), 40)) << "the same size again";
+  EXPECT_EQ(ImageList_GetImageCount(icons.get()), kIconCount);
+}
+
 TEST(HotkeyIcons, AMissingPictureKeepsItsPlace) {
   // The tests carry no icons: every place is there, and blank.
   const UniqueImageList icons(load_hotkey_icons(GetModuleHandleW(nullptr), 32));

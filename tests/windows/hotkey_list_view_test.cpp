@@ -113,5 +113,36 @@ TEST_F(HotkeyListViewTest, ShowsEachRowWithItsIconAndCheckBox) {
             (std::vector<bool>{true, true, false}));
 }
 
+TEST_F(HotkeyListViewTest, ANewDpiMakesTheIconsAgainInTheSameListAndTheRowsFollow) {
+  HotkeyListView list(parent_, kControlId, kBounds);
+  list.show(rows_);
+  const HIMAGELIST icons = list.icons();
+  const auto icon_size = [icons] {
+    int width = 0;
+    int height = 0;
+    ImageList_GetIconSize(icons, &width, &height);
+    return width;
+  };
+  const auto row_height = [&list] {
+    RECT bounds{};
+    ListView_GetItemRect(list.handle(), 1, &bounds, LVIR_BOUNDS);
+    return static_cast<int>(bounds.bottom - bounds.top);
+  };
+  ASSERT_EQ(icon_size(), 32);
+  const int height_at_96 = row_height();
+
+  EXPECT_TRUE(list.set_dpi(144));
+  EXPECT_EQ(list.icons(), icons) << "whoever borrows the icons keeps a good handle";
+  EXPECT_EQ(ListView_GetImageList(list.handle(), LVSIL_SMALL), icons);
+  EXPECT_EQ(icon_size(), 48);
+  EXPECT_EQ(ImageList_GetImageCount(icons), kIconCount);
+  EXPECT_GE(row_height(), 48) << "the rows make room for the larger icons";
+  EXPECT_FALSE(list.set_dpi(144)) << "the same DPI again changes nothing";
+
+  EXPECT_TRUE(list.set_dpi(96));
+  EXPECT_EQ(icon_size(), 32);
+  EXPECT_EQ(row_height(), height_at_96);
+}
+
 }  // namespace
 }  // namespace vantrel::hotkeys

@@ -313,6 +313,29 @@ TEST_F(PropertiesPanelTest, ThePickerHoldsEveryIconAndAClickChooses) {
   EXPECT_EQ(ListView_GetNextItem(picker, -1, LVNI_SELECTED), 20) << "filling shows the row's own icon again";
 }
 
+TEST_F(PropertiesPanelTest, ThePickersIconsGrowWithTheListsOnANewDpi) {
+  PropertiesPanel panel(parent_, kPanelBounds, list_->icons());
+  panel.fill_icon_picker();
+  const HWND picker = control(panel, kPicker);
+  const auto spacing = [picker] { return LOWORD(ListView_GetItemSpacing(picker, FALSE)); };
+  const auto item_width = [picker] {
+    RECT icon{};
+    ListView_GetItemRect(picker, 3, &icon, LVIR_ICON);
+    return static_cast<int>(icon.right - icon.left);
+  };
+  ASSERT_EQ(spacing(), 32 + 8);
+
+  ASSERT_TRUE(list_->set_dpi(144));
+  panel.icons_resized();
+  EXPECT_EQ(spacing(), 48 + 12) << "icon and margin at 1.5 times";
+  EXPECT_GE(item_width(), 48);
+  EXPECT_EQ(ListView_GetItemCount(picker), hotkeys::kIconCount);
+
+  ASSERT_TRUE(list_->set_dpi(96));
+  panel.icons_resized();
+  EXPECT_EQ(spacing(), 32 + 8);
+}
+
 TEST_F(PropertiesPanelTest, AHundredPanelsLeaveNoHandleBehind) {
   const long gdi_before = gdi_objects();
   const long user_before = user_objects();
