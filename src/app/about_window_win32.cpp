@@ -9,6 +9,7 @@
 #include "app/window_outline_win32.h"
 #include "base/dpi.h"
 #include "win32/colour.h"
+#include "win32/dpi.h"
 #include "win32/text.h"
 
 namespace vantrel::app {
@@ -109,13 +110,9 @@ LRESULT TFormAbout::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       dpi_layout_.capture(handle());
       lay_out(win32::window_dpi(handle()));
       return 0;
-    case WM_DPICHANGED: {
-      const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
-      SetWindowPos(handle(), nullptr, suggested.left, suggested.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      lay_out(HIWORD(wparam));
+    case WM_DPICHANGED:
+      lay_out(win32::take_suggested_place(handle(), wparam, lparam));
       return 0;
-    }
     // FormMouseDown and FormMouseMove: the window's surface, with the texts
     // and the picture drawn on it, and what lets the mouse through to it
     // (the frame lines).

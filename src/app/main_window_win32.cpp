@@ -13,6 +13,7 @@
 #include "hotkeys/hotkeys_file.h"
 #include "settings/profile_storage.h"
 #include "ui/shell_open_win32.h"
+#include "win32/dpi.h"
 #include "win32/text.h"
 
 namespace vantrel::app {
@@ -151,15 +152,11 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       if (handle_close_request(exiting_, *this)) destroy();
       return 0;
-    case WM_DPICHANGED: {
+    case WM_DPICHANGED:
       // Moved to a screen of another DPI (or its DPI changed): the place
       // the system suggests keeps the window under the mouse.
-      const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
-      SetWindowPos(handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-      lay_out(HIWORD(wparam));
+      lay_out(win32::take_suggested_place(handle(), wparam, lparam));
       return 0;
-    }
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:

@@ -35,11 +35,7 @@ void TFormOptions::lay_out(int dpi) {
   fit_designed_size(handle(), kClientWidth, kClientHeight, dpi_layout_.dpi());
 }
 
-void TFormOptions::dpi_changed(int dpi, const RECT& suggested) {
-  // The suggested top-left keeps the window where the system moved it; the
-  // size comes from the design.
-  SetWindowPos(handle(), nullptr, suggested.left, suggested.top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+void TFormOptions::dpi_changed(int dpi) {
   lay_out(dpi);
   // The font buttons' fonts are made for the screen they show on.
   button_fonts_.clear();

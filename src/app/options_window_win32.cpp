@@ -13,6 +13,7 @@
 #include "base/dpi.h"
 #include "osd/overlay_win32.h"
 #include "win32/colour.h"
+#include "win32/dpi.h"
 #include "win32/text.h"
 
 namespace vantrel::app {
@@ -204,7 +205,7 @@ LRESULT TFormOptions::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       ShowWindow(handle(), SW_HIDE);
       return 0;
     case WM_DPICHANGED:
-      dpi_changed(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      dpi_changed(win32::take_suggested_place(handle(), wparam, lparam));
       return 0;
     case WM_DESTROY:
       bar_.reset();

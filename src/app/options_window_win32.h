@@ -56,7 +56,7 @@ class TFormOptions : public win32::Window, public SchemedWindow {
   // Lays the window out for a screen of `dpi`: its size, its controls and
   // their fonts, its outline.
   void lay_out(int dpi);
-  void dpi_changed(int dpi, const RECT& suggested);
+  void dpi_changed(int dpi);
   void fill_lists();
   void show_model();
   void show_sound_page();

@@ -60,6 +60,13 @@ int window_dpi(HWND window) {
   return system_dpi();
 }
 
+int take_suggested_place(HWND window, WPARAM wparam, LPARAM lparam) {
+  const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+  SetWindowPos(window, nullptr, suggested.left, suggested.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return HIWORD(wparam);
+}
+
 int system_metric(int index, int dpi) {
   static const auto for_dpi = user32_function<GetSystemMetricsForDpiFunction>("GetSystemMetricsForDpi");
   if (for_dpi) return for_dpi(index, static_cast<UINT>(dpi));

@@ -29,6 +29,12 @@ int system_metric(int index, int dpi);
 // the system's DPI.
 UniqueGdi<HFONT> system_font_for_dpi(UINT which, int dpi);
 
+// WM_DPICHANGED's first step for a window sized from its design: the
+// window goes to the top-left the system suggests (which keeps it where the
+// system moved it) and keeps its size for the layout to set. Returns the
+// new DPI.
+int take_suggested_place(HWND window, WPARAM wparam, LPARAM lparam);
+
 // A copy of a font at `dpi`, its height scaled from the 96-DPI design.
 UniqueGdi<HFONT> scaled_font(HFONT designed, int dpi);
 
