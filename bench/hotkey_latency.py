@@ -12,7 +12,17 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from harness import BUILD, WINE, OtherProgram, Vantrel, helper_runs, visible_windows, wait_until, xdotool  # noqa: E402
+from harness import (  # noqa: E402
+    BUILD,
+    WINE,
+    OtherProgram,
+    Vantrel,
+    helper_runs,
+    hotkeys_file,
+    visible_windows,
+    wait_until,
+    xdotool,
+)
 
 RUNS = 9
 
@@ -64,12 +74,7 @@ def main():
         # Ctrl+Alt+K starts the helper, Ctrl+Alt+Down is VolumeDown; the
         # bare program answers Ctrl+Alt+J and Ctrl+Alt+H.
         rows = [(75, helper), (40, "VolumeDown")]
-        text = "[HotKeys]\r\nCount=%d\r\n" % len(rows)
-        for n, (key, action) in enumerate(rows):
-            text += "Key{n}={k}\r\nAlt{n}=1\r\nCtrl{n}=1\r\nShift{n}=0\r\nChecked{n}=1\r\nPath{n}={a}\r\n".format(
-                n=n, k=key, a=action
-            )
-        app.write("Hotkeys.ini", text)
+        app.write("Hotkeys.ini", hotkeys_file([(key, 1, 1, 0, 1, action) for key, action in rows]))
         app.write("Settings.ini", "[General]\r\nLogo=0\r\n")
         app.start(" hide")
         started.append(background(app, "bare_window.exe", "--launch", helper))

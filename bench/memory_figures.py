@@ -10,7 +10,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from harness import BUILD, WINE, OtherProgram, Vantrel, visible_windows, wait_until, xdotool  # noqa: E402
+from harness import BUILD, WINE, OtherProgram, Vantrel, hotkeys_file, visible_windows, wait_until, xdotool  # noqa: E402
 
 
 def anonymous_kib(program):
@@ -55,12 +55,7 @@ def main():
         for name in ("bare_window.exe", "process_figures.exe"):
             app.add_helper(name)
         rows = [(40, "VolumeDown"), (38, "VolumeUp"), (83, "Show/Hide Application")]
-        text = "[HotKeys]\r\nCount=%d\r\n" % len(rows)
-        for n, (key, action) in enumerate(rows):
-            text += "Key{n}={k}\r\nAlt{n}=1\r\nCtrl{n}=1\r\nShift{n}=0\r\nChecked{n}=1\r\nPath{n}={a}\r\n".format(
-                n=n, k=key, a=action
-            )
-        app.write("Hotkeys.ini", text)
+        app.write("Hotkeys.ini", hotkeys_file([(key, 1, 1, 0, 1, action) for key, action in rows]))
         app.write("Settings.ini", "[General]\r\nLogo=0\r\n")
         app.start(" ")
         assert app.main_window(timeout=30), "Vantrel's window did not show"

@@ -208,6 +208,16 @@ def computer_name():
     return socket.gethostname().split(".")[0].upper()[:15]
 
 
+def hotkeys_file(rows):
+    """A Hotkeys.ini text; rows: (key code, alt, ctrl, shift, checked, action)."""
+    text = "[HotKeys]\r\nCount=%d\r\n" % len(rows)
+    for n, (key, alt, ctrl, shift, checked, action) in enumerate(rows):
+        text += "Key{n}={k}\r\nAlt{n}={a}\r\nCtrl{n}={c}\r\nShift{n}={s}\r\nChecked{n}={e}\r\nPath{n}={p}\r\n".format(
+            n=n, k=key, a=alt, c=ctrl, s=shift, e=checked, p=action
+        )
+    return text
+
+
 class Vantrel:
     """One copy of the program in a folder of its own."""
 

@@ -15,6 +15,7 @@ from harness import (
     VantrelTest,
     geometry,
     helper_runs,
+    hotkeys_file,
     list_rows,
     press_over,
     read_ini,
@@ -70,16 +71,6 @@ def row_point(index):
 
 def check_box_point(index):
     return (13, 71 + 32 * index)
-
-
-def hotkeys_file(rows):
-    """rows: (key code, alt, ctrl, shift, checked, action)."""
-    text = "[HotKeys]\r\nCount=%d\r\n" % len(rows)
-    for n, (key, alt, ctrl, shift, checked, action) in enumerate(rows):
-        text += "Key{n}={k}\r\nAlt{n}={a}\r\nCtrl{n}={c}\r\nShift{n}={s}\r\nChecked{n}={e}\r\nPath{n}={p}\r\n".format(
-            n=n, k=key, a=alt, c=ctrl, s=shift, e=checked, p=action
-        )
-    return text
 
 
 class EditorTest(VantrelTest):

@@ -12,6 +12,7 @@ from harness import (
     VantrelTest,
     geometry,
     helper_runs,
+    hotkeys_file,
     list_rows,
     read_ini,
     visible_windows,
@@ -20,16 +21,6 @@ from harness import (
 )
 
 
-
-
-def hotkeys_file(rows):
-    """rows: (key code, alt, ctrl, shift, checked, action)."""
-    text = "[HotKeys]\r\nCount=%d\r\n" % len(rows)
-    for n, (key, alt, ctrl, shift, checked, action) in enumerate(rows):
-        text += "Key{n}={k}\r\nAlt{n}={a}\r\nCtrl{n}={c}\r\nShift{n}={s}\r\nChecked{n}={e}\r\nPath{n}={p}\r\n".format(
-            n=n, k=key, a=alt, c=ctrl, s=shift, e=checked, p=action
-        )
-    return text
 
 
 class Hotkeys(VantrelTest):

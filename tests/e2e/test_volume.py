@@ -5,7 +5,7 @@ import os
 import subprocess
 import time
 
-from harness import WINE, Screenshot, VantrelTest, display_window, visible_windows, wait_until, xdotool
+from harness import WINE, Screenshot, VantrelTest, display_window, hotkeys_file, visible_windows, wait_until, xdotool
 
 LIME = (0, 255, 0)  # the bar's fill by default
 BLUE = (0, 0, 255)  # the text's colour by default
@@ -36,12 +36,7 @@ class VolumeCase(VantrelTest):
         self.addCleanup(white.kill)
         self.assertTrue(wait_until(lambda: visible_windows("^White$"), timeout=20))
         rows = [(40, "VolumeDown"), (38, "VolumeUp"), (77, "VolumeMute")]
-        text = "[HotKeys]\r\nCount=%d\r\n" % len(rows)
-        for n, (key, action) in enumerate(rows):
-            text += "Key{n}={k}\r\nAlt{n}=1\r\nCtrl{n}=1\r\nShift{n}=0\r\nChecked{n}=1\r\nPath{n}={a}\r\n".format(
-                n=n, k=key, a=action
-            )
-        self.app.write("Hotkeys.ini", text)
+        self.app.write("Hotkeys.ini", hotkeys_file([(key, 1, 1, 0, 1, action) for key, action in rows]))
         self.app.write("Settings.ini", self.SETTINGS)
         self.app.start(" hide")
         time.sleep(2)
