@@ -141,11 +141,6 @@ int hotkey_icon_size(int dpi) {
   return MulDiv(kSizeAt96Dpi, dpi > 0 ? dpi : 96, 96);
 }
 
-int hotkey_icon_size() {
-  const win32::WindowDc screen(nullptr);
-  return hotkey_icon_size(GetDeviceCaps(screen.get(), LOGPIXELSY));
-}
-
 HIMAGELIST load_hotkey_icons(HINSTANCE module, int size) {
   const HIMAGELIST icons = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kIconCount, 0);
   if (icons) fill(icons, module, size);

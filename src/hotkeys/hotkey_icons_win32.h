@@ -12,8 +12,6 @@ inline constexpr int kFirstHotkeyIconResource = 200;
 // A hotkey icon's side in pixels on a screen of `dpi` dots per inch: 32 at
 // 96, and as much larger as the screen's text.
 int hotkey_icon_size(int dpi);
-// The same for the screen the program runs on.
-int hotkey_icon_size();
 
 // ImageListHotkeysLarge at `size` pixels: the icons from `module`'s
 // resources in number order, each from the picture its file holds for the

@@ -16,7 +16,8 @@ constexpr UINT_PTR kWatchId = 1;
 
 HotkeyListView::HotkeyListView(HWND parent, int control_id, RECT bounds, HINSTANCE pictures)
     : pictures_(pictures ? pictures : GetModuleHandleW(nullptr)),
-      icons_(load_hotkey_icons(pictures_, hotkey_icon_size())) {
+      dpi_(win32::system_dpi()),
+      icons_(load_hotkey_icons(pictures_, hotkey_icon_size(dpi_))) {
   list_ = CreateWindowExW(
       WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS, bounds.left,

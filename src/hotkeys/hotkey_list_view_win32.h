@@ -81,12 +81,14 @@ class HotkeyListView {
   bool take_check_box(Hit hit);
 
   HINSTANCE pictures_;
+  // What the control and its icons are made for at first: the system's DPI
+  // (a window on another monitor lays the list out again at once).
+  int dpi_;
   UniqueImageList icons_;
   UniqueImageList check_boxes_;
   HWND list_ = nullptr;
-  int dpi_ = 96;
   // The control's own font (the system's icon-title font) made for the
-  // list's DPI; none at 96 DPI, where the control picks it itself.
+  // list's DPI; none at the system's DPI, where the control picks it itself.
   win32::UniqueGdi<HFONT> font_;
 };
 
