@@ -85,8 +85,8 @@ set_tests_properties(wine.adapters PROPERTIES LABELS wine TIMEOUT 90 RESOURCE_LO
   # not listed gets the default.
   set(VANTREL_E2E_TIMEOUT_DEFAULT 180)
   set(VANTREL_E2E_TIMEOUT_test_data_safety 1800)  # (200-740 s: 200 kills during saves)
-  set(VANTREL_E2E_TIMEOUT_test_display 60)        # (10 s)
-  set(VANTREL_E2E_TIMEOUT_test_editor 180)        # (84 s)
+  set(VANTREL_E2E_TIMEOUT_test_display 180)       # (45 s)
+  set(VANTREL_E2E_TIMEOUT_test_editor 300)        # (120 s)
   set(VANTREL_E2E_TIMEOUT_test_gradient_button 60) # (6 s)
   set(VANTREL_E2E_TIMEOUT_test_hotkeys 60)        # (21 s)
   set(VANTREL_E2E_TIMEOUT_test_main_window 90)    # (24 s)

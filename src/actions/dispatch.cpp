@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "base/utf.h"
+#include "ui/link_label.h"
+
 namespace vantrel::actions {
 
 BuiltIn match_builtin(std::string_view action) {
@@ -107,9 +110,54 @@ void run_hotkey_action(const Launch& launch, bool test, ActionServices& services
   const ShellRequest request{services.expand_environment(action),
                              services.expand_environment(launch.arguments),
                              services.expand_environment(launch.start_in)};
-  const std::string message(launch_message(services.shell_open(request)));
-  services.show_osd(std::string(file_name_part(action)));
-  if (test) services.show_message(message);
+  if (const auto refusal = launch_refusal(request)) {
+    services.show_osd(*refusal);
+    if (test) services.show_message(*refusal);
+    return;
+  }
+  const long long code = services.shell_open(request);
+  // A failure is told on the display too: the name alone would say it ran.
+  services.show_osd(code > 32 ? std::string(file_name_part(action)) : launch_failure_text(code));
+  if (test) services.show_message(std::string(launch_message(code)));
+}
+
+bool is_address(std::string_view text) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos || colon < 2) return false;
+  const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  if (!letter(text[0])) return false;
+  for (const char c : text.substr(1, colon - 1)) {
+    if (!letter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') return false;
+  }
+  return true;
+}
+
+std::optional<std::string> launch_refusal(const ShellRequest& request) {
+  // UTF-16 units: two bytes each.
+  const auto units = [](const std::string& text) { return base::utf8_to_utf16le(text).size() / 2; };
+  const auto too_long = [](std::string_view what, std::size_t length, std::size_t longest) {
+    return std::string(what) + " is too long to open: " + std::to_string(length) + " characters, at most " +
+           std::to_string(longest) + ".";
+  };
+  const std::size_t file = units(request.file);
+  if (is_address(request.file)) {
+    if (file > kLongestLaunchAddress) return too_long("The address", file, kLongestLaunchAddress);
+  } else if (file > kLongestLaunchPath) {
+    return too_long("The file name", file, kLongestLaunchPath);
+  }
+  // The program's quoted name, a blank and the arguments make its command
+  // line, ended by a null.
+  const std::size_t arguments = units(request.parameters);
+  const std::size_t room = kLongestCommandLine - 1 - (file + 3);
+  if (arguments > room) return too_long("The arguments text", arguments, room);
+  const std::size_t directory = units(request.directory);
+  if (directory > kLongestLaunchPath) return too_long("The start-in folder", directory, kLongestLaunchPath);
+  return std::nullopt;
+}
+
+std::string launch_failure_text(long long result_code) {
+  const std::string_view message = launch_message(result_code);
+  return message.empty() ? ui::shell_refusal_reason(result_code) : std::string(message);
 }
 
 const hotkeys::HotkeyRow* row_for_identifier(const std::vector<hotkeys::HotkeyRow>& rows, long long id) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -51,6 +52,28 @@ struct ShellRequest {
   std::string directory;
   bool operator==(const ShellRequest&) const = default;
 };
+
+// The longest texts a launch hands to the shell, in UTF-16 units as the
+// system counts them. Windows opens no path longer than MAX_PATH - 1 and no
+// command line longer than 32,767 units; an address it would take up to
+// 2,083, but Wine's shell overruns a buffer, and takes the calling program
+// down, from about 995 units of the file text on (measured: 990 opens, 1,000
+// crashes). 960 leaves a margin and still holds every search address a
+// browser's box makes of a few lines of text.
+inline constexpr std::size_t kLongestLaunchPath = 259;
+inline constexpr std::size_t kLongestLaunchAddress = 960;
+inline constexpr std::size_t kLongestCommandLine = 32767;
+
+// An address: a scheme of two or more letters, digits, "+", "-" or "."
+// (starting with a letter) and a colon ("C:" is a drive).
+bool is_address(std::string_view text);
+
+// Why the shell must not be handed this request, or nullopt when it may.
+std::optional<std::string> launch_refusal(const ShellRequest& request);
+
+// What the display shows for a launch that failed with that result code:
+// the Test button's message, or the shell's reason where that is empty.
+std::string launch_failure_text(long long result_code);
 
 // What carrying out an action needs from the rest of the program.
 class ActionServices {

@@ -23,9 +23,11 @@ std::vector<std::size_t> register_enabled_hotkeys(std::vector<HotkeyRow>& rows, 
   for (std::size_t i = 0; i < rows.size(); ++i) {
     HotkeyRow& row = rows[i];
     if (!row.checked) continue;
-    // A row without a known key was never the system's to refuse.
+    // A row without a known key was never the system's to refuse. One whose
+    // file holds a code this program does not know (a hand edit, a newer
+    // version) keeps the user's box, so the file keeps it too.
     if (!hotkeys::key_code_for_name(row.key_name)) {
-      row.checked = false;
+      if (!row.unknown_key_code) row.checked = false;
     } else if (!register_row(row, registrar)) {
       row.checked = false;
       refused.push_back(i);

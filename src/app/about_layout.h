@@ -51,7 +51,9 @@ struct AboutTextPlace {
 };
 inline constexpr std::array<AboutTextPlace, 7> kAboutTexts{{
     {AboutText::LabelApp, {6, 32, 6 + 287, 32 + 25}},
-    {AboutText::LabelVersion, {192, 48, 294, 48 + 14}},
+    // Beside the title, on its middle line and against the right margin:
+    // lower down it ran into the "Made by" row.
+    {AboutText::LabelVersion, {192, 38, 294, 38 + 14}},
     {AboutText::credit_title, {8, 64, 78, 64 + 14}},
     {AboutText::credit_name, {80, 62, 294, 62 + 14}},
     {AboutText::mail_title, {8, 88, 78, 88 + 14}},

@@ -212,8 +212,9 @@ void TFormAbout::paint(HDC dc) {
     RECT box =
         dpi_layout_.scale(RECT{place.bounds.left, place.bounds.top, place.bounds.right, place.bounds.bottom});
     const std::wstring text = about_text(place.text, version_);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
-              (app ? DT_CENTER | DT_VCENTER : DT_LEFT | DT_TOP) | DT_SINGLELINE | DT_NOPREFIX);
+    const UINT align =
+        app ? DT_CENTER | DT_VCENTER : (place.text == AboutText::LabelVersion ? DT_RIGHT : DT_LEFT) | DT_TOP;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, align | DT_SINGLELINE | DT_NOPREFIX);
   }
   if (picture_) {
     const ui::Rect image = base::scale_rect(kImage1Bounds, dpi_layout_.dpi());

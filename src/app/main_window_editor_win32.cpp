@@ -26,7 +26,11 @@ void MainWindow::create_properties_panel() {
                                         list_->icons());
   panel_->on_apply = [this] { button_apply_click(); };
   panel_->on_test = [this] { button_test_click(); };
-  panel_->on_functions = [this] { pop_up_functions_menu(handle(), panel_->functions_menu_point()); };
+  panel_->on_functions = [this] {
+    panel_->set_hints_active(false);
+    pop_up_functions_menu(handle(), panel_->functions_menu_point());
+    panel_->set_hints_active(true);
+  };
   // Escape: the pending changes go, the row shows as it is.
   panel_->on_restore = [this] { panel_->fill(rows_, list_->selected()); };
   panel_->on_tab_out = [this](bool) { SetFocus(list_->handle()); };
@@ -80,6 +84,7 @@ void MainWindow::apply_check_box(int index) {
   without_list_notifications([&] { list_->select(index); });
   const ApplyResult result = panel_->click_check_box(rows_, static_cast<std::size_t>(index), *registrar_);
   without_list_notifications([&] { list_->update_row(index, rows_[static_cast<std::size_t>(index)]); });
+  save_hotkeys_after(result.outcome);
   if (result.message) show_info(*result.message);
 }
 
@@ -89,6 +94,7 @@ void MainWindow::button_apply_click() {
   if (result.outcome != ApplyOutcome::nothing_selected)
     without_list_notifications(
         [&] { list_->update_row(selected, rows_[static_cast<std::size_t>(selected)]); });
+  save_hotkeys_after(result.outcome);
   if (result.message) show_info(*result.message);
 }
 
@@ -126,6 +132,7 @@ void MainWindow::new1_click() {
     list_->select(row);
   });
   panel_->fill(rows_, row);
+  save_hotkeys_now();
 }
 
 void MainWindow::delete1_click() {
@@ -136,6 +143,7 @@ void MainWindow::delete1_click() {
   if (!delete_hotkey(rows_, selected, *registrar_)) return;
   without_list_notifications([&] { list_->remove_row(selected); });
   panel_->clear();
+  save_hotkeys_now();
 }
 
 void MainWindow::resettodefault1_click() {
@@ -146,7 +154,19 @@ void MainWindow::resettodefault1_click() {
   reset_hotkeys(rows_, *registrar_);
   show_rows();
   panel_->clear();
+  save_hotkeys_now();
   exit_command();
+}
+
+void MainWindow::save_hotkeys_after(ApplyOutcome outcome) {
+  // Nothing selected or incomplete leaves every row as it was.
+  if (outcome != ApplyOutcome::nothing_selected && outcome != ApplyOutcome::incomplete) save_hotkeys_now();
+}
+
+void MainWindow::save_hotkeys_now() {
+  // Each change reaches the disk at once, so a crash, a kill or a power cut
+  // loses none of the session; a failure is told once per run.
+  report_save(hotkeys_path_, save_hotkeys());
 }
 
 void MainWindow::properties1_click() {

@@ -94,6 +94,9 @@ class MainWindow : public win32::Window,
   void exit_command();
   void hide_command();
   void report_save(const std::string& path, const std::optional<std::string>& error);
+  // After a change the user made in the editor.
+  void save_hotkeys_after(ApplyOutcome outcome);
+  void save_hotkeys_now();
   // The hotkey editor's side (main_window_editor_win32.cpp): the list's
   // notifications and menu, the properties panel, and the Hotkeys menu.
   void create_properties_panel();

@@ -215,6 +215,12 @@ void PropertiesPanel::create_controls() {
   }
 }
 
+void PropertiesPanel::set_hints_active(bool active) {
+  if (!hints_) return;
+  if (!active) SendMessageW(hints_.get(), TTM_POP, 0, 0);
+  SendMessageW(hints_.get(), TTM_ACTIVATE, active ? TRUE : FALSE, 0);
+}
+
 LRESULT PropertiesPanel::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:

@@ -55,6 +55,9 @@ class PropertiesPanel : public win32::Window {
   bool take_focus(bool backwards);
   // Where the functions menu opens: under the "v" button's left edge.
   POINT functions_menu_point() const;
+  // Off while a menu opened from the panel shows: a hint over the button
+  // would cover the menu's first item.
+  void set_hints_active(bool active);
 
   // ButtonApplyClick (and Enter in the action box while changes wait).
   std::function<void()> on_apply;

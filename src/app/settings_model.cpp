@@ -1,5 +1,6 @@
 #include "app/settings_model.h"
 
+#include <algorithm>
 #include <functional>
 #include <iterator>
 #include <optional>
@@ -93,7 +94,7 @@ Key font_size(std::string_view section, std::string_view name, FontSetting Setti
   return {section, name,
           [font](SettingsModel& m, std::string_view value) {
             const auto number = settings::parse_integer(value);
-            if (number) (m.*font).points = *number;
+            if (number) (m.*font).points = std::clamp(*number, kFontPointsMin, kFontPointsMax);
             return number.has_value();
           },
           [font](const SettingsModel& m) { return std::to_string((m.*font).points); }};

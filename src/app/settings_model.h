@@ -10,6 +10,12 @@ namespace vantrel::app {
 
 inline constexpr std::string_view kSettingsFileName = "Settings.ini";
 
+// The sizes the display's fonts may take, in points: the font dialog offers
+// no others, and a size read from a file is brought to the nearest of them
+// (a hand-typed 400 would cover half the screen with one letter).
+inline constexpr int kFontPointsMin = 6;
+inline constexpr int kFontPointsMax = 96;
+
 struct FontSetting {
   std::string name;
   int points = 0;

@@ -55,15 +55,16 @@ void StoredSettings::check_as_typed() {
 
 void StoredSettings::take_loaded(SettingsModel model) {
   model_ = std::move(model);
-  // The bar's fields are checked as typing and as leaving the field would;
-  // the text's only as typing would.
-  for (auto [field, text] : {std::pair{EditField::progress_height, &model_.progress_height},
-                             std::pair{EditField::progress_x, &model_.progress_x},
-                             std::pair{EditField::progress_y, &model_.progress_y}}) {
+  // Every field is held to what the Options window lets a user type, as
+  // typing and then leaving the field would: a hand-edited X=-100 would
+  // put the text off the screen.
+  for (auto [field, text] :
+       {std::pair{EditField::progress_height, &model_.progress_height},
+        std::pair{EditField::progress_x, &model_.progress_x},
+        std::pair{EditField::progress_y, &model_.progress_y}, std::pair{EditField::osd_x, &model_.osd_x},
+        std::pair{EditField::osd_y, &model_.osd_y}}) {
     *text = field_left(field, field_changed(field, *text, screen_).text, screen_);
   }
-  model_.osd_x = field_changed(EditField::osd_x, model_.osd_x, screen_).text;
-  model_.osd_y = field_changed(EditField::osd_y, model_.osd_y, screen_).text;
   apply_values();
   if (effects_) run_settings_effects(nullptr, model_, *effects_, autorun_failure_told_);
   if (on_model_changed) on_model_changed();

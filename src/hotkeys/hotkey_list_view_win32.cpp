@@ -89,8 +89,12 @@ bool HotkeyListView::take_check_box(Hit hit) {
 HotkeyListView::Hit HotkeyListView::hit_test(POINT at) const {
   LVHITTESTINFO info{};
   info.pt = at;
-  const int item = ListView_HitTest(list_, &info);
-  return {item, item >= 0 && (info.flags & LVHT_ONITEMSTATEICON) != 0};
+  const int item = ListView_SubItemHitTest(list_, &info);
+  // LVHT_ONITEM is the three "on item" bits together, which a full-row
+  // list reports for a click on any other column's text: only the state
+  // image alone, in the first column, is the box.
+  const bool on_box = info.iSubItem == 0 && (info.flags & LVHT_ONITEM) == LVHT_ONITEMSTATEICON;
+  return {item, item >= 0 && on_box};
 }
 
 int HotkeyListView::selected() const {

@@ -1,5 +1,7 @@
 #include "osd/on_screen_display.h"
 
+#include <utility>
+
 namespace vantrel::osd {
 namespace {
 
@@ -10,12 +12,22 @@ std::string not_an_integer(const std::string& text) {
 }  // namespace
 
 void OnScreenDisplay::show_text(const std::string& text) {
-  if (!settings_.osd_enabled) return;
+  // Each confirmation replaces the one before: only a volume change's
+  // caption is drawn beside its bar.
+  const bool caption_of_bar = std::exchange(bar_awaits_caption_, false);
+  if (!settings_.osd_enabled) {
+    if (!caption_of_bar && !(text_shown_.empty() && figure_shown_.empty())) clear();
+    return;
+  }
   const auto x = setting_number(settings_.text_x);
   const auto y = setting_number(settings_.text_y);
-  if (!x || !y || !canvas_.begin(settings_.show_on)) return;
-  const Point origin = text_origin(*x, *y, canvas_.screen_size(), canvas_.dpi());
+  if (!x || !y) return;
+  if (!caption_of_bar) forget_what_is_shown();
+  if (!canvas_.begin(settings_.show_on)) return;
+  const Size screen = canvas_.screen_size();
   if (!text.empty()) {
+    const Point origin = keep_on_screen(text_origin(*x, *y, screen, canvas_.dpi()),
+                                        canvas_.text_extent(settings_.text_font, text), screen);
     canvas_.draw_text(settings_.text_font, origin, text);
     text_shown_ = text;
   }
@@ -33,6 +45,7 @@ std::optional<std::string> OnScreenDisplay::show_volume_progress(double first, d
     *target = *value;
   }
   input.border = settings_.border;
+  forget_what_is_shown();
   if (!canvas_.begin(settings_.show_on)) return std::nullopt;
 
   const Size screen = canvas_.screen_size();
@@ -51,15 +64,23 @@ std::optional<std::string> OnScreenDisplay::show_volume_progress(double first, d
                     figure);
   canvas_.end();
   figure_shown_ = figure;
+  bar_awaits_caption_ = true;
   tell_what_is_shown();
   timer_.restart(settings_.visible_ms);
   return std::nullopt;
 }
 
 void OnScreenDisplay::clear() {
+  bar_awaits_caption_ = false;
   timer_.stop();
   canvas_.clear();
   // The hidden window keeps its words until something new is shown.
+  text_shown_.clear();
+  figure_shown_.clear();
+}
+
+void OnScreenDisplay::forget_what_is_shown() {
+  canvas_.erase();
   text_shown_.clear();
   figure_shown_.clear();
 }

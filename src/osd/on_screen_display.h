@@ -35,6 +35,10 @@ class OsdCanvas {
                                  Pen outline) = 0;
   // Shows what was drawn since begin().
   virtual void end() = 0;
+  // Forgets everything drawn so far; the screen keeps showing it until the
+  // next end(), which shows only what was drawn after this (nothing: the
+  // display goes), so a new paint replaces the old without a flicker.
+  virtual void erase() = 0;
   // What the display shows, in words, for screen readers and UI automation;
   // told only when it changes.
   virtual void describe(const std::string& shown) = 0;
@@ -65,6 +69,7 @@ class OnScreenDisplay : public Display {
 
  private:
   void tell_what_is_shown();
+  void forget_what_is_shown();
 
   OsdCanvas& canvas_;
   ClearTimer& timer_;
@@ -74,6 +79,9 @@ class OnScreenDisplay : public Display {
   // what the canvas was last told.
   std::string text_shown_;
   std::string figure_shown_;
+  // The bar just painted waits for its caption ("Volume"), which joins it
+  // instead of replacing it.
+  bool bar_awaits_caption_ = false;
   std::string described_;
 };
 

@@ -16,6 +16,11 @@ Point text_origin(int x, int y, Size screen, int dpi) {
   return {x, y};
 }
 
+Point keep_on_screen(Point origin, Size extent, Size screen) {
+  const auto within = [](int at, int length, int room) { return std::max(0, std::min(at, room - length)); };
+  return {within(origin.x, extent.width, screen.width), within(origin.y, extent.height, screen.height)};
+}
+
 BarLayout bar_layout(BarInput in, Size screen, double first, double second, Size widest_figure, int dpi) {
   const int w = screen.width;
   const int fifty = scaled(50, dpi);

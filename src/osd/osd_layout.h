@@ -24,6 +24,11 @@ inline int scaled(int length, int dpi) {
 // position and the margins scale with `dpi`; W and H are in pixels.
 Point text_origin(int x, int y, Size screen, int dpi = kDesignDpi);
 
+// The origin moved as little as needed for a text of that extent to lie
+// within the screen: its right and bottom edges first, then its left and
+// top, so a text wider than the screen starts at its left edge.
+Point keep_on_screen(Point origin, Size extent, Size screen);
+
 struct BarInput {
   int x = 0;
   int y = 0;

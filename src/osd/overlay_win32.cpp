@@ -1,5 +1,7 @@
 #include "osd/overlay_win32.h"
 
+#include <algorithm>
+
 #include "win32/text.h"
 
 namespace vantrel::osd {
@@ -172,6 +174,12 @@ void OverlayWindow::drop_surface() {
 }
 
 bool OverlayWindow::cover(Rect rect) {
+  // Nothing is drawn off the area: a margin kept for overhanging glyphs
+  // would otherwise put the window partly off the monitor.
+  const Size area = screen_size();
+  rect = {std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, area.width),
+          std::min(rect.bottom, area.height)};
+  if (is_empty(rect)) return false;
   dirty_ = united(dirty_, rect);
   if (contains(bounds_, rect)) return surface_ != nullptr;
   const Rect grown = united(bounds_, rect);
@@ -273,7 +281,11 @@ void OverlayWindow::rounded_rectangle(Rect rect, int ellipse, std::optional<base
 }
 
 void OverlayWindow::end() {
-  if (!surface_) return;
+  if (!surface_) {
+    // Erased and nothing drawn since (or no memory for it): nothing shows.
+    ShowWindow(handle(), SW_HIDE);
+    return;
+  }
   if (sizing_ == OverlaySizing::whole_screen) {
     SetWindowPos(handle(), HWND_TOPMOST, 0, 0, screen_.right - screen_.left, screen_.bottom - screen_.top,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -299,6 +311,12 @@ void OverlayWindow::end() {
 
 void OverlayWindow::describe(const std::string& shown) {
   SetWindowTextW(handle(), win32::widen(shown).c_str());
+}
+
+void OverlayWindow::erase() {
+  // The window keeps its place and picture; the next paint's first cover
+  // makes a new surface and end() moves the window onto it.
+  drop_surface();
 }
 
 void OverlayWindow::clear() {

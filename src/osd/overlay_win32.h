@@ -58,6 +58,7 @@ class OverlayWindow : public OsdCanvas, public ClearTimer, public win32::Window 
   void rectangle(Rect rect, base::ColourValue fill, std::optional<Pen> outline) override;
   void rounded_rectangle(Rect rect, int ellipse, std::optional<base::ColourValue> fill, Pen outline) override;
   void end() override;
+  void erase() override;
   void describe(const std::string& shown) override;
   void clear() override;
 

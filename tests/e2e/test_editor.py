@@ -326,6 +326,28 @@ class CheckBoxes(EditorTest):
         self.assertEqual(panel["action"][3], "other.exe", "the clicked row fills the panel")
         self.assertEqual(panel["enabled"][2], 0)
 
+    def test_a_click_on_any_columns_text_only_selects_a_click_on_the_box_flips_it(self):
+        # Row 1 is switched on, row 2 off and its keys are row 1's: a click
+        # that took its text for the box would tell of the conflict.
+        columns = {"Flags": 100, "Key": 190, "Execute": 300, "ID": 498}
+        for row in (1, 2):
+            for name, x in columns.items():
+                self.click((x, row_point(row)[1]))
+                self.assertEqual(
+                    [r[-1] for r in self.shown_rows()],
+                    ["unchecked", "checked", "unchecked"],
+                    "a click on the %s text of row %d" % (name, row + 1),
+                )
+                self.assertEqual(self.panel()["action"][3], self.rows[row][5], "the clicked row is selected")
+        self.assertFalse([t for t, _ in self.boxes() if t == "Vantrel"], "no message")
+
+        self.click(check_box_point(1))
+        self.assertEqual([r[-1] for r in self.shown_rows()], ["unchecked", "unchecked", "unchecked"])
+        self.assertEqual(read_ini(self.app.file("Hotkeys.ini"))["Checked1"], "0", "saved at once")
+        self.assertTrue(self.app.exit())
+        values = read_ini(self.app.file("Hotkeys.ini"))
+        self.assertEqual([values["Checked%d" % n] for n in range(3)], ["0", "0", "0"])
+
     def test_a_row_without_an_action_is_incomplete(self):
         self.click(row_point(0))
         self.replace_action("")
@@ -334,6 +356,41 @@ class CheckBoxes(EditorTest):
         self.assertEqual(text, "Incomplete!")
         self.answer(box, "Return")
         self.assertEqual(self.shown_rows()[0][2], "a.exe", "the row is unchanged")
+
+
+class EveryChangeReachesTheDisk(EditorTest):
+    """A change is written as it is made: a kill (no Hide, no Exit) after
+    it loses nothing."""
+
+    def on_disk(self):
+        return read_ini(self.app.file("Hotkeys.ini"))
+
+    def test_new_apply_box_and_delete_each_survive_a_kill(self):
+        self.hotkeys_menu(0)
+        self.assertEqual(self.on_disk()["Count"], "3", "New")
+
+        self.click(row_point(0))
+        self.replace_action("c:\\tools\\edited.exe")
+        self.click(APPLY)
+        self.assertEqual(self.on_disk()["Path0"], "c:\\tools\\edited.exe", "Apply")
+
+        self.click(check_box_point(0))
+        self.assertEqual(self.on_disk()["Checked0"], "1", "the box")
+
+        self.click(row_point(1))
+        self.keys("Delete")
+        box, _ = self.message_box("Delete ?")
+        self.answer(box, "y")
+        self.app.stop()
+        self.assertFalse(self.app.running())
+        values = self.on_disk()
+        self.assertEqual(values["Count"], "2", "Delete")
+        self.assertEqual([values["Path0"], values["Checked0"], values["Path1"]], ["c:\\tools\\edited.exe", "1", "Nothing"])
+
+        # The next start shows what was on disk.
+        self.app.start()
+        self.window = self.app.main_window()
+        self.assertEqual([row[2] for row in self.shown_rows()], ["c:\\tools\\edited.exe", "Nothing"])
 
 
 class ShowingThePanel(EditorTest):

@@ -130,18 +130,90 @@ TEST(Dispatch, BarErrorStopsTheVolumeAction) {
   EXPECT_EQ(s.calls, (Calls{"raise", "bar 100.000000 49.990000", "box 'x' is not a valid integer value"}));
 }
 
-TEST(Dispatch, ShellLaunchShowsTheNameAndReportsOnlyWhenTesting) {
+TEST(Dispatch, ShellLaunchShowsTheNameOrTheFailureAndReportsOnlyWhenTesting) {
   RecordingServices s;
   s.shell_result = 2;
   run_hotkey_action("Nothing", false, s);
-  EXPECT_EQ(s.calls, (Calls{"open Nothing", "osd Nothing"}));
+  EXPECT_EQ(s.calls, (Calls{"open Nothing", "osd The specified file was not found."}));
   s.calls.clear();
   run_hotkey_action("Nothing", true, s);
-  EXPECT_EQ(s.calls, (Calls{"open Nothing", "osd Nothing", "box The specified file was not found."}));
+  EXPECT_EQ(s.calls, (Calls{"open Nothing", "osd The specified file was not found.",
+                            "box The specified file was not found."}));
+  s.calls.clear();
+  // A code the Test box has no words for still fails on the display.
+  s.shell_result = 31;
+  run_hotkey_action("x.zz9", true, s);
+  EXPECT_EQ(s.calls, (Calls{"open x.zz9", "osd No program is set to open it.", "box "}));
   s.calls.clear();
   s.shell_result = 42;
   run_hotkey_action(" VolumeUp", true, s);
   EXPECT_EQ(s.calls, (Calls{"open  VolumeUp", "osd  VolumeUp", "box Execution OK!"}));
+}
+
+TEST(Dispatch, AddressesHaveASchemeOfTwoOrMoreCharacters) {
+  const struct {
+    const char* text;
+    bool address;
+  } cases[] = {{"https://example.org", true},
+               {"mailto:a@b.c", true},
+               {"shell:startup", true},
+               {"svn+ssh://host/x", true},
+               {"C:\\a.exe", false},
+               {"c:", false},
+               {"notepad.exe", false},
+               {"1http://x", false},
+               {"ab cd:ef", false},
+               {"\\\\server\\share", false},
+               {"", false},
+               {":x", false}};
+  for (const auto& c : cases) EXPECT_EQ(is_address(c.text), c.address) << c.text;
+}
+
+TEST(Dispatch, ATextTooLongForTheShellIsToldAndNeverHandedToIt) {
+  const std::string search = "https://example.org/search?q=";
+  const struct {
+    Launch launch;
+    const char* refusal;  // nullptr: launched
+  } cases[] = {
+      {{search + std::string(1200 - search.size(), 'a'), "", ""},
+       "The address is too long to open: 1200 characters, at most 960."},
+      {{search + std::string(960 - search.size(), 'a'), "", ""}, nullptr},
+      {{search + std::string(961 - search.size(), 'a'), "", ""},
+       "The address is too long to open: 961 characters, at most 960."},
+      {{"C:\\" + std::string(256, 'a'), "", ""}, nullptr},
+      {{"C:\\" + std::string(257, 'a'), "", ""},
+       "The file name is too long to open: 260 characters, at most 259."},
+      {{"tool.exe", std::string(32755, 'x'), ""}, nullptr},
+      {{"tool.exe", std::string(32756, 'x'), ""},
+       "The arguments text is too long to open: 32756 characters, at most 32755."},
+      {{"tool.exe", "", "D:\\" + std::string(257, 'd')},
+       "The start-in folder is too long to open: 260 characters, at most 259."},
+  };
+  for (const auto& c : cases) {
+    for (const bool test : {false, true}) {
+      RecordingServices s;
+      run_hotkey_action(c.launch, test, s);
+      if (c.refusal) {
+        Calls expected{std::string("osd ") + c.refusal};
+        if (test) expected.push_back(std::string("box ") + c.refusal);
+        EXPECT_EQ(s.calls, expected) << c.launch.action.size();
+      } else {
+        ASSERT_FALSE(s.calls.empty());
+        EXPECT_EQ(s.calls[0].substr(0, 5), "open ") << c.launch.action.size();
+      }
+    }
+  }
+  // "é" is one unit, "𝄞" two: 3 + 128 + 2 * 64 = 259 units in 387 bytes.
+  std::string wide = "C:\\" + std::string(126, 'a') + "\xC3\xA9\xC3\xA9";
+  for (int i = 0; i < 64; ++i) wide += "\xF0\x9D\x84\x9E";
+  EXPECT_EQ(launch_refusal({wide, "", ""}), std::nullopt);
+  EXPECT_EQ(launch_refusal({wide + "\xC3\xA9", "", ""}),
+            "The file name is too long to open: 260 characters, at most 259.");
+  // The row keeps the text as the user wrote it, expanded only for the shell.
+  RecordingServices s;
+  s.environment["LONG"] = std::string(300, 'p');
+  run_hotkey_action(Launch{"C:\\%LONG%.exe", "", ""}, false, s);
+  EXPECT_EQ(s.calls, (Calls{"osd The file name is too long to open: 307 characters, at most 259."}));
 }
 
 TEST(Dispatch, EnvironmentExpansion) {

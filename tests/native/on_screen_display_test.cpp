@@ -22,10 +22,12 @@ class RecordingCanvas : public OsdCanvas {
   }
   void draw_text(const FontSpec& font, Point at, const std::string& text) override {
     texts.push_back({at, text});
+    kept.push_back(text);
     calls.push_back("text " + font.face);
   }
   void rectangle(Rect rect, base::ColourValue, std::optional<Pen>) override {
     rects.push_back(rect);
+    kept.push_back("rect");
     calls.push_back("rect");
   }
   void rounded_rectangle(Rect rect, int ellipse, std::optional<base::ColourValue>, Pen pen) override {
@@ -33,6 +35,12 @@ class RecordingCanvas : public OsdCanvas {
     calls.push_back("round");
   }
   void end() override { calls.push_back("end"); }
+  // What a real surface would still hold is what was drawn since the last
+  // erase: `texts` keeps every call, `kept` only those.
+  void erase() override {
+    calls.push_back("erase");
+    kept.clear();
+  }
   void describe(const std::string& shown) override { described.push_back(shown); }
   void clear() override { calls.push_back("clear"); }
 
@@ -50,6 +58,7 @@ class RecordingCanvas : public OsdCanvas {
   bool available = true;
   std::vector<std::string> calls;
   std::vector<Text> texts;
+  std::vector<std::string> kept;
   std::vector<Rect> rects;
   std::vector<Rounded> rounded;
   std::vector<std::string> described;
@@ -197,8 +206,8 @@ TEST(OnScreenDisplay, BarDrawsInOrderWithTheFigure) {
   Fixture f;
   f.settings.osd_enabled = false;  // gates only the text
   EXPECT_EQ(f.display.show_volume_progress(49.99, 50.01), std::nullopt);
-  EXPECT_EQ(f.canvas.calls, (std::vector<std::string>{"begin", "rect", "rect", "rect", "round", "round",
-                                                      "text Dungeon", "end"}));
+  EXPECT_EQ(f.canvas.calls, (std::vector<std::string>{"erase", "begin", "rect", "rect", "rect", "round",
+                                                      "round", "text Dungeon", "end"}));
   ASSERT_EQ(f.canvas.texts.size(), 1u);
   EXPECT_EQ(f.canvas.texts[0].text, "50");
   EXPECT_EQ(f.canvas.texts[0].at, (Point{502, 652 - 12})) << "W div 2 - 20 div 2, Y - (20 + 4) div 2";
@@ -232,21 +241,83 @@ TEST(OnScreenDisplay, BarSettingThatIsNoNumberIsReported) {
   EXPECT_TRUE(f.timer.restarts.empty());
 }
 
+TEST(OnScreenDisplay, ANewTextReplacesWhatWasShownAndOnlyTheBarsCaptionJoinsIt) {
+  Fixture f;
+  const std::vector<std::string> bar{"rect", "rect", "rect", "50"};
+  // VolumeUp: the bar, then its caption beside it.
+  f.display.show_volume_progress(50, 50);
+  f.display.show_text("Volume");
+  auto with_caption = bar;
+  with_caption.push_back("Volume");
+  EXPECT_EQ(f.canvas.kept, with_caption);
+  // A launch within the visible time: its name alone, the bar gone.
+  f.display.show_text("calc.exe");
+  EXPECT_EQ(f.canvas.kept, (std::vector<std::string>{"calc.exe"}));
+  // VolumeMute then VolumeUp: the level without the mute text.
+  f.display.show_text("VolumeMute: ON");
+  f.display.show_volume_progress(50, 50);
+  EXPECT_EQ(f.canvas.kept, bar);
+  f.display.show_text("Volume");
+  EXPECT_EQ(f.canvas.kept, with_caption);
+  // Two volume presses: one bar, one caption.
+  f.display.show_volume_progress(50, 50);
+  f.display.show_text("Volume");
+  EXPECT_EQ(f.canvas.kept, with_caption);
+  // A launch whose name part is empty leaves nothing of the one before.
+  f.display.show_text("");
+  EXPECT_TRUE(f.canvas.kept.empty());
+}
+
+TEST(OnScreenDisplay, WithTheTextOffALaunchStillTakesTheBarAway) {
+  Fixture f;
+  f.settings.osd_enabled = false;
+  f.display.show_volume_progress(50, 50);
+  f.display.show_text("Volume");
+  EXPECT_NE(f.canvas.calls.back(), "clear") << "the caption keeps its bar";
+  f.display.show_text("calc.exe");
+  EXPECT_EQ(f.canvas.calls.back(), "clear");
+  const std::size_t calls = f.canvas.calls.size();
+  f.display.show_text("calc.exe");
+  EXPECT_EQ(f.canvas.calls.size(), calls) << "nothing shown, nothing to take away";
+}
+
+TEST(OnScreenDisplay, TextIsKeptWithinTheScreen) {
+  // Extents are 10 pixels a character and 20 high; the screen 1024 x 768.
+  const struct {
+    std::string x, y, text;
+    Point expected;
+  } cases[] = {
+      {"-100", "-50", "calc.exe", {0, 0}},
+      {"99999", "300", std::string(30, 'w'), {1024 - 300, 300}},
+      {"824", "100", std::string(200, 'w'), {0, 100}},  // wider than the screen: from its left edge
+      {"100", "576", "notepad.exe", {100, 576}},
+  };
+  for (const auto& c : cases) {
+    Fixture f;
+    f.settings.text_x = c.x;
+    f.settings.text_y = c.y;
+    f.display.show_text(c.text);
+    ASSERT_EQ(f.canvas.texts.size(), 1u);
+    EXPECT_EQ(f.canvas.texts[0].at, c.expected) << c.x << "," << c.y << " " << c.text.size();
+  }
+  EXPECT_EQ(keep_on_screen({50, 740}, {100, 40}, {1024, 768}), (Point{50, 728}));
+  EXPECT_EQ(keep_on_screen({3, 9}, {2000, 900}, {1024, 768}), (Point{0, 0}));
+}
+
 TEST(OnScreenDisplay, TellsWhatItShowsOnlyWhenThatChanges) {
   Fixture f;
   f.settings.decimals = true;
   f.display.show_volume_progress(63.7, 12);
   f.display.show_text("Volume");
-  f.display.show_volume_progress(63.6, 12);
+  f.display.show_volume_progress(63.7, 12.5);  // the same figure
   f.display.show_text("Volume");
-  f.display.show_text("");  // paints nothing, changes nothing
-  f.display.show_volume_progress(63.6, 63.6);
   f.display.show_text("VolumeMute: ON");
   f.display.clear();
-  f.display.show_text("Volume");  // the same words as before the clear, none of the figure
+  f.display.show_text("VolumeMute: ON");  // the same words as before the clear
   f.display.show_volume_progress(8, 0);
-  EXPECT_EQ(f.canvas.described, (std::vector<std::string>{"63.7", "Volume 63.7", "Volume 63.6",
-                                                          "VolumeMute: ON 63.6", "Volume", "Volume 8"}));
+  f.display.show_text("Volume");
+  EXPECT_EQ(f.canvas.described, (std::vector<std::string>{"63.7", "Volume 63.7", "63.7", "Volume 63.7",
+                                                          "VolumeMute: ON", "8", "Volume 8"}));
   f.settings.osd_enabled = false;
   f.display.show_text("notepad.exe");
   EXPECT_EQ(f.canvas.described.back(), "Volume 8") << "nothing painted, nothing told";

@@ -67,6 +67,18 @@ TEST(Registration, StartupRegistersEnabledRowsAndDisablesFailures) {
                                       "register 12 0 112", "register 8 2 101"}));
 }
 
+TEST(Registration, ARowWithAKeyCodeOfNoKnownKeyKeepsItsBoxUnregistered) {
+  FakeRegistrar registrar;
+  std::vector<HotkeyRow> rows{row(7, "", true, true, false, true), row(3, "", true, false, false, false),
+                              row(9, "", true, true, false, true)};
+  rows[0].unknown_key_code = 255;
+  rows[1].unknown_key_code = 7;
+  register_enabled_hotkeys(rows, registrar);
+  EXPECT_EQ(checks(rows), (std::vector<bool>{true, false, false}))
+      << "only the row without any key is cleared";
+  EXPECT_TRUE(registrar.calls.empty());
+}
+
 // The same key with and without the Windows key are two shortcuts; the
 // Windows key goes to the system as MOD_WIN (8), and nothing suppresses
 // the repeat of a held key.

@@ -45,6 +45,38 @@ TEST(StoredSettings, LoadAppliesEveryValue) {
   EXPECT_TRUE(is_whole_settings_file(saved));
 }
 
+// A hand-edited file is held to the limits the Options window keeps: the
+// nearest allowed value, for the text as for the bar.
+TEST(StoredSettings, HandEditedDisplayValuesComeToTheNearestAllowedOne) {
+  const struct {
+    const char* x;
+    const char* y;
+    const char* text_size;
+    const char* figure_size;
+    const char* expected_x;
+    const char* expected_y;
+    int expected_text;
+    int expected_figure;
+  } cases[] = {
+      {"-100", "-50", "400", "2", "0", "0", kFontPointsMax, kFontPointsMin},
+      {"99999", "99999", "-7", "97", "824", "718", kFontPointsMin, kFontPointsMax},
+      {"3", "9", "13", "31", "3", "9", 13, 31},
+  };
+  for (const auto& c : cases) {
+    testing::MemoryStorage storage;
+    storage.files["S.ini"] = std::string("[OSD]\r\nX=") + c.x + "\r\nY=" + c.y +
+                             "\r\nFontSize=" + c.text_size +
+                             "\r\n[VolumeProgress]\r\nTextFontSize=" + c.figure_size + "\r\n";
+    StoredSettings settings(storage, "S.ini", kScreen);
+    settings.load();
+    const osd::DisplaySettings& display = settings.display();
+    EXPECT_EQ(display.text_x, c.expected_x) << c.x;
+    EXPECT_EQ(display.text_y, c.expected_y) << c.y;
+    EXPECT_EQ(display.text_font.points, c.expected_text) << c.text_size;
+    EXPECT_EQ(display.figure_font.points, c.expected_figure) << c.figure_size;
+  }
+}
+
 TEST(StoredSettings, MissingFileRunsOnTheDefaultsAndAUserChangeActsAtOnce) {
   testing::MemoryStorage storage;
   StoredSettings settings(storage, "S.ini", kScreen);
