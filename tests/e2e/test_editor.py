@@ -393,6 +393,32 @@ class EveryChangeReachesTheDisk(EditorTest):
         self.assertEqual([row[2] for row in self.shown_rows()], ["c:\\tools\\edited.exe", "Nothing"])
 
 
+class FunctionsHint(EditorTest):
+    def test_the_hint_goes_when_the_menu_opens(self):
+        self.click(row_point(0))
+        before = set(visible_windows(".*"))
+        xdotool("mousemove", *self.point(FUNCTIONS))
+        hint = wait_until(lambda: self.new_windows(before), timeout=5)
+        self.assertTrue(hint, "the button's hint shows")
+        xdotool("click", "1")
+        menu = wait_until(lambda: [w for w in self.new_windows(before) if w not in hint], timeout=5)
+        self.assertTrue(menu, "the menu opens")
+        time.sleep(0.5)
+        self.assertFalse([w for w in hint if w in visible_windows(".*")], "no hint over the menu")
+        self.keys("Escape")
+
+
+class UnknownKeyCode(EditorTest):
+    # Code 255 is no key of the table; the row's box is the user's.
+    rows = [(255, 1, 1, 0, 1, "a.exe"), (66, 0, 1, 1, 1, "b.exe")]
+
+    def test_its_box_stays_as_the_file_had_it(self):
+        self.assertEqual(self.shown_rows()[0], ["Alt+Ctrl+", "Code 255", "a.exe", "1", "checked"])
+        self.assertTrue(self.app.exit())
+        values = read_ini(self.app.file("Hotkeys.ini"))
+        self.assertEqual([values["Key0"], values["Checked0"]], ["255", "1"])
+
+
 class ShowingThePanel(EditorTest):
     """The list's "Properties" item and a double click bring back a panel
     that "Properties panel" in the View menu has cut off."""

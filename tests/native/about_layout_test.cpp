@@ -53,6 +53,23 @@ TEST(About, EverythingShowsInsideTheWindowAndClearOfTheTitleStrip) {
   EXPECT_LE(kAboutOkBounds.bottom, kAboutSize.height - 2);
 }
 
+TEST(About, TheVersionHasRoomBesideTheTitleAndAboveTheMakerRow) {
+  const auto bounds = [](AboutText text) {
+    for (const AboutTextPlace& place : kAboutTexts) {
+      if (place.text == text) return place.bounds;
+    }
+    return ui::Rect{};
+  };
+  const ui::Rect version = bounds(AboutText::LabelVersion);
+  const ui::Rect title = bounds(AboutText::LabelApp);
+  // A line of the window's font is 13 to 14 pixels: the version's line
+  // lies within the title's and at least 4 pixels above both maker texts.
+  EXPECT_GE(version.top, title.top);
+  EXPECT_LE(version.bottom, title.bottom);
+  for (const AboutText maker : {AboutText::credit_title, AboutText::credit_name})
+    EXPECT_LE(version.bottom + 4, bounds(maker).top) << static_cast<int>(maker);
+}
+
 TEST(About, TheLinksOpenTheProductsAddresses) {
   const ui::LinkLabelText mail = mail_link();
   EXPECT_EQ(mail.caption(), std::string(kContactAddress));
