@@ -25,6 +25,7 @@ add_library(vantrel_win32 STATIC
   src/app/window_frame_win32.cpp
   src/app/body_drag_win32.cpp
   src/win32/common_dialogs.cpp
+  src/win32/system_library.cpp
   src/win32/dpi.cpp
   src/win32/text.cpp
   src/win32/window.cpp
@@ -50,7 +51,7 @@ add_library(vantrel_win32 STATIC
 )
 target_compile_definitions(vantrel_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_compile_options(vantrel_win32 PRIVATE ${VANTREL_WARNINGS})
-target_link_libraries(vantrel_win32 PUBLIC vantrel_core comctl32 gdi32 user32 kernel32 shell32 ole32 propsys uuid advapi32 winmm msimg32)
+target_link_libraries(vantrel_win32 PUBLIC vantrel_core comctl32 gdi32 user32 kernel32 shell32 ole32 propsys uuid advapi32)
 
 add_executable(Vantrel WIN32 src/app/main_win32.cpp src/app/resources/vantrel.rc)
 # The resource compiler's includes are not scanned: name them, so a changed
@@ -177,3 +178,14 @@ add_executable(gradient_demo WIN32 tests/windows/gradient_demo.cpp)
 target_compile_options(gradient_demo PRIVATE ${VANTREL_WARNINGS})
 target_link_options(gradient_demo PRIVATE ${VANTREL_STATIC_RUNTIME})
 target_link_libraries(gradient_demo PRIVATE vantrel_win32)
+
+# DLLs planted beside the program under the names of system DLLs that are
+# not among the system's known DLLs; each marks that it was loaded. In a
+# folder of their own, so no other test's copy of the program meets them.
+foreach(planted winmm msimg32)
+  add_library(planted_${planted} SHARED tests/windows/planted_dll.cpp)
+  target_compile_options(planted_${planted} PRIVATE ${VANTREL_WARNINGS})
+  target_link_options(planted_${planted} PRIVATE ${VANTREL_STATIC_RUNTIME})
+  set_target_properties(planted_${planted} PROPERTIES PREFIX "" OUTPUT_NAME ${planted}
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/planted)
+endforeach()

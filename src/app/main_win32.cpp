@@ -15,6 +15,7 @@
 #include "osd/overlay_win32.h"
 #include "settings/profile_storage_win32.h"
 #include "version.h"
+#include "win32/system_library.h"
 #include "win32/text.h"
 
 namespace {
@@ -37,6 +38,7 @@ class ComApartment {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  vantrel::win32::restrict_dll_search_to_system();
   vantrel::app::mark_startup("program entered");
   const auto instance_mutex = vantrel::app::claim_single_instance();
   if (!instance_mutex) return 0;

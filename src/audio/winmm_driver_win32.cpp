@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 
+#include "win32/system_library.h"
 #include "win32/window.h"
 
 namespace vantrel::audio {
@@ -24,6 +25,50 @@ static_assert(kLineInfoSource == MIXER_GETLINEINFOF_SOURCE &&
               kLineChangeMessage == MM_MIXM_LINE_CHANGE && kControlChangeMessage == MM_MIXM_CONTROL_CHANGE);
 
 constexpr wchar_t kCallbackClass[] = L"VantrelMixerCallback";
+
+// winmm is not among the system's known DLLs: imported, it would be looked
+// for beside the program first, where anyone may have left one of that
+// name. So it is loaded from the system folder the first time a mixer is
+// wanted, and each function taken from it; without it there are no mixers.
+struct WinmmFunctions {
+  decltype(&::mixerGetNumDevs) get_num_devs = nullptr;
+  decltype(&::mixerOpen) open = nullptr;
+  decltype(&::mixerClose) close = nullptr;
+  decltype(&::mixerGetDevCapsA) get_dev_caps = nullptr;
+  decltype(&::mixerGetLineInfoA) get_line_info = nullptr;
+  decltype(&::mixerGetLineControlsA) get_line_controls = nullptr;
+  decltype(&::mixerGetControlDetailsA) get_control_details = nullptr;
+  decltype(&::mixerSetControlDetails) set_control_details = nullptr;
+
+  bool complete() const {
+    return get_num_devs && open && close && get_dev_caps && get_line_info && get_line_controls &&
+           get_control_details && set_control_details;
+  }
+};
+
+template <typename Function>
+void take(HMODULE module, const char* name, Function& function) {
+  function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+const WinmmFunctions& winmm() {
+  static const WinmmFunctions loaded = [] {
+    WinmmFunctions functions;
+    const HMODULE module = win32::load_system_library(L"winmm.dll");
+    if (!module) return functions;
+    take(module, "mixerGetNumDevs", functions.get_num_devs);
+    take(module, "mixerOpen", functions.open);
+    take(module, "mixerClose", functions.close);
+    take(module, "mixerGetDevCapsA", functions.get_dev_caps);
+    take(module, "mixerGetLineInfoA", functions.get_line_info);
+    take(module, "mixerGetLineControlsA", functions.get_line_controls);
+    take(module, "mixerGetControlDetailsA", functions.get_control_details);
+    take(module, "mixerSetControlDetails", functions.set_control_details);
+    // All or none: a half-found library is no mixer at all.
+    return functions.complete() ? functions : WinmmFunctions{};
+  }();
+  return loaded;
+}
 
 HMIXEROBJ object(MixerHandle handle) {
   return reinterpret_cast<HMIXEROBJ>(handle);
@@ -80,26 +125,28 @@ WinmmMixerDriver::WinmmMixerDriver(HINSTANCE instance)
 WinmmMixerDriver::~WinmmMixerDriver() = default;
 
 unsigned WinmmMixerDriver::get_num_devs() {
-  return ::mixerGetNumDevs();
+  return winmm().get_num_devs ? winmm().get_num_devs() : 0;
 }
 
 MmResult WinmmMixerDriver::open(MixerHandle& handle, unsigned id, bool with_notifications) {
   HMIXER mixer = nullptr;
+  if (!winmm().open) return MMSYSERR_NODRIVER;
   const MMRESULT result =
-      with_notifications ? ::mixerOpen(&mixer, id, reinterpret_cast<DWORD_PTR>(callback_window_->handle()), 0,
-                                       CALLBACK_WINDOW)
-                         : ::mixerOpen(&mixer, id, 0, 0, 0);
+      with_notifications ? winmm().open(&mixer, id, reinterpret_cast<DWORD_PTR>(callback_window_->handle()),
+                                        0, CALLBACK_WINDOW)
+                         : winmm().open(&mixer, id, 0, 0, 0);
   if (result == MMSYSERR_NOERROR) handle = reinterpret_cast<MixerHandle>(mixer);
   return result;
 }
 
 void WinmmMixerDriver::close(MixerHandle handle) {
-  ::mixerClose(reinterpret_cast<HMIXER>(handle));
+  if (winmm().close) winmm().close(reinterpret_cast<HMIXER>(handle));
 }
 
 MmResult WinmmMixerDriver::get_dev_caps(unsigned id, MixerCaps& caps) {
   MIXERCAPSA record{};
-  const MMRESULT result = ::mixerGetDevCapsA(id, &record, sizeof record);
+  if (!winmm().get_dev_caps) return MMSYSERR_NODRIVER;
+  const MMRESULT result = winmm().get_dev_caps(id, &record, sizeof record);
   caps.wMid = record.wMid;
   caps.wPid = record.wPid;
   caps.vDriverVersion = record.vDriverVersion;
@@ -113,7 +160,8 @@ MmResult WinmmMixerDriver::get_line_info(MixerHandle handle, MixerLine& line, st
   record.cbStruct = sizeof record;
   record.dwDestination = line.dwDestination;
   record.dwSource = line.dwSource;
-  const MMRESULT result = ::mixerGetLineInfoA(object(handle), &record, flags);
+  if (!winmm().get_line_info) return MMSYSERR_NODRIVER;
+  const MMRESULT result = winmm().get_line_info(object(handle), &record, flags);
   if (result != MMSYSERR_NOERROR) return result;
   line.dwDestination = record.dwDestination;
   line.dwSource = record.dwSource;
@@ -135,7 +183,8 @@ MmResult WinmmMixerDriver::get_line_controls(MixerHandle handle, std::uint32_t l
   query.cbmxctrl = sizeof(MIXERCONTROLA);
   query.pamxctrl = records.data();
   if (count == 0) return MIXERR_INVALCONTROL;
-  const MMRESULT result = ::mixerGetLineControlsA(object(handle), &query, MIXER_GETLINECONTROLSF_ALL);
+  if (!winmm().get_line_controls) return MMSYSERR_NODRIVER;
+  const MMRESULT result = winmm().get_line_controls(object(handle), &query, MIXER_GETLINECONTROLSF_ALL);
   if (result != MMSYSERR_NOERROR) return result;
   controls.clear();
   for (const MIXERCONTROLA& record : records) {
@@ -147,13 +196,15 @@ MmResult WinmmMixerDriver::get_line_controls(MixerHandle handle, std::uint32_t l
 MmResult WinmmMixerDriver::get_control_details(MixerHandle handle, MixerControlDetails& details,
                                                std::uint32_t flags) {
   MIXERCONTROLDETAILS record = details_record(details);
-  return ::mixerGetControlDetailsA(object(handle), &record, flags);
+  if (!winmm().get_control_details) return MMSYSERR_NODRIVER;
+  return winmm().get_control_details(object(handle), &record, flags);
 }
 
 MmResult WinmmMixerDriver::set_control_details(MixerHandle handle, const MixerControlDetails& details,
                                                std::uint32_t flags) {
   MIXERCONTROLDETAILS record = details_record(details);
-  return ::mixerSetControlDetails(object(handle), &record, flags);
+  if (!winmm().set_control_details) return MMSYSERR_NODRIVER;
+  return winmm().set_control_details(object(handle), &record, flags);
 }
 
 }  // namespace vantrel::audio

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "win32/system_library.h"
 #include "win32/text.h"
 
 namespace vantrel::osd {
@@ -32,7 +33,7 @@ int system_dpi() {
 int monitor_dpi(HMONITOR monitor) {
   using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
   static const auto get_dpi = []() -> GetDpiForMonitorFunction {
-    const HMODULE shcore = LoadLibraryW(L"shcore.dll");
+    const HMODULE shcore = win32::load_system_library(L"shcore.dll");
     return shcore ? reinterpret_cast<GetDpiForMonitorFunction>(
                         reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
                   : nullptr;

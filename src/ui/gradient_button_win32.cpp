@@ -198,8 +198,10 @@ void TGradientButton::paint(HDC target) {
     const win32::UniqueMemoryDc glyph_dc(CreateCompatibleDC(dc.get()));
     const win32::SelectedObject selected_glyph(glyph_dc.get(), glyph);
     const COLORREF transparent = GetPixel(glyph_dc.get(), 0, glyph_size.cy - 1);
-    TransparentBlt(dc.get(), plan.glyph_at.x, plan.glyph_at.y, glyph_size.cx, glyph_size.cy, glyph_dc.get(),
-                   0, 0, glyph_size.cx, glyph_size.cy, transparent);
+    // gdi32's own copy of the function: msimg32 is no known DLL, and one
+    // planted beside the program would be loaded for it.
+    GdiTransparentBlt(dc.get(), plan.glyph_at.x, plan.glyph_at.y, glyph_size.cx, glyph_size.cy,
+                      glyph_dc.get(), 0, 0, glyph_size.cx, glyph_size.cy, transparent);
   }
   SetBkMode(dc.get(), TRANSPARENT);
   if (plan.text_right_aligned) flags |= DT_RIGHT;

@@ -1,5 +1,7 @@
 #include "win32/common_dialogs.h"
 
+#include "win32/system_library.h"
+
 namespace vantrel::win32 {
 namespace {
 
@@ -7,11 +9,7 @@ namespace {
 // hooks may outlive the call that opened them by a message or two.
 class CommonDialogLibrary {
  public:
-  CommonDialogLibrary() : module_(LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-    // Systems without the safe search flag refuse it as an invalid
-    // parameter; the system folder is still searched before the program's.
-    if (!module_) module_ = LoadLibraryW(L"comdlg32.dll");
-  }
+  CommonDialogLibrary() : module_(load_system_library(L"comdlg32.dll")) {}
   ~CommonDialogLibrary() {
     if (module_) FreeLibrary(module_);
   }
