@@ -13,6 +13,7 @@ add_library(vantrel_win32 STATIC
   src/app/main_window_settings_win32.cpp
   src/app/about_window_win32.cpp
   src/app/autorun_win32.cpp
+  src/app/data_folder_win32.cpp
   src/app/options_controls.cpp
   src/app/options_dialogs_win32.cpp
   src/app/options_dpi_win32.cpp

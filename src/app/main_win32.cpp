@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include "app/about_window_win32.h"
+#include "app/data_folder_win32.h"
 #include "app/main_window_win32.h"
 #include "app/options_window_win32.h"
 #include "app/single_instance_win32.h"
@@ -52,7 +53,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const vantrel::osd::Size screen = vantrel::osd::primary_screen_at_design_dpi();
   vantrel::app::StoredSettings settings(
       settings_storage,
-      vantrel::settings::profile_path(vantrel::win32::program_folder(), vantrel::app::kSettingsFileName),
+      vantrel::settings::profile_path(vantrel::app::data_folder(), vantrel::app::kSettingsFileName),
       {screen.width, screen.height});
   vantrel::osd::OverlayWindow overlay(instance);
   wchar_t separator[4] = L".";

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "actions/registration.h"
+#include "app/data_folder_win32.h"
 #include "app/help_commands.h"
 #include "app/menu_commands.h"
 #include "app/single_instance_win32.h"
@@ -46,8 +47,8 @@ MainWindow::MainWindow(HINSTANCE instance, settings::SettingsStore& settings, os
       settings_(settings),
       display_(display),
       volume_(volume),
-      hotkeys_path_(settings::profile_path(win32::program_folder(), hotkeys::kHotkeysFileName)),
-      settings_path_(settings::profile_path(win32::program_folder(), "Settings.ini")),
+      hotkeys_path_(settings::profile_path(data_folder(), hotkeys::kHotkeysFileName)),
+      settings_path_(settings::profile_path(data_folder(), "Settings.ini")),
       background_(CreateSolidBrush(kBackground)) {
   register_class(instance, win32::widen(kMainWindowClass).c_str(), background_.get());
   mark_startup("main window class registered");
@@ -275,6 +276,9 @@ void MainWindow::on_command(int id) {
       // with no window of ours as their owner.
       ui::open_through_shell(handle(), handle(), L"open",
                              help_target(HelpCommand::whats_new, win32::program_folder()));
+      break;
+    case kOpenDataFolder:
+      ui::open_through_shell(handle(), handle(), L"open", data_folder());
       break;
     case kSubmitabug1:
     case kCheckforupdates1:

@@ -43,7 +43,7 @@ std::array<win32::UniqueMenu, 4> make_menus() {
                  kSeparator,
                  {L"Properties panel", kPropertiespanel1, MF_STRING | MF_CHECKED}}),
       make_menu({{L"Hide", kHide1}, {L"Minimize", kMinimize1}, kSeparator, {L"Exit", kExit1}}),
-      make_menu({{L"What's new", kWhatsnew1}}),
+      make_menu({{L"What's new", kWhatsnew1}, {L"Open the folder of my files", kOpenDataFolder}}),
   };
   win32::UniqueMenu online = make_menu(
       {{L"Submit a bug", kSubmitabug1}, {L"Check for updates", kCheckforupdates1}, {L"Forum", kForum1}});

@@ -12,13 +12,15 @@ enum MenuCommand : int {
   kWhatsnew1,
   kHide1,
   kMinimize1,
-  kExit1,
+  // The installer asks a running copy to exit with this number: it stays.
+  kExit1 = 1006,
   kRefresh1,
   kRealignlist1,
   kPropertiespanel1,
   kSubmitabug1,
   kCheckforupdates1,
   kForum1,
+  kOpenDataFolder,
   // The "Hotkeys" menu and the list's own menu.
   kNew1 = 1101,
   kDelete1,
