@@ -22,6 +22,10 @@ namespace {
 constexpr int kTitleHeight = 26;
 constexpr int kPageControlHeight = 207;
 constexpr int kFrameLine = 2;
+// How often the Sound page reads its line again while it is in sight: the
+// mixer tells no one of a change made by a hotkey or another program.
+constexpr UINT_PTR kSoundTimer = 1;
+constexpr UINT kSoundTimerMs = 300;
 
 // The check boxes that hold a stored setting.
 constexpr std::pair<int, bool SettingsModel::*> kCheckBoxes[] = {
@@ -35,7 +39,6 @@ constexpr std::pair<int, bool SettingsModel::*> kCheckBoxes[] = {
     {kCheckBoxTrayVisible, &SettingsModel::tray_visible},
     {kCheckBoxTrayAnimate, &SettingsModel::tray_animate},
     {kCheckBoxLogo, &SettingsModel::logo},
-    {kCheckBoxAutorun, &SettingsModel::autorun},
 };
 
 // The lists that hold a stored index.
@@ -137,7 +140,11 @@ ui::TGradientButton* TFormOptions::gradient_button(int id) const {
 }
 
 void TFormOptions::show() {
+  // The entry may have been set or removed elsewhere since the window was
+  // last shown.
+  show_autorun();
   ShowWindow(handle(), SW_SHOW);
+  refresh_sound_page();
   SetForegroundWindow(handle());
 }
 
@@ -203,6 +210,16 @@ LRESULT TFormOptions::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_CLOSE:
       ShowWindow(handle(), SW_HIDE);
+      return 0;
+    case WM_SHOWWINDOW:
+      if (wparam) {
+        SetTimer(handle(), kSoundTimer, kSoundTimerMs, nullptr);
+      } else {
+        KillTimer(handle(), kSoundTimer);
+      }
+      return Window::on_message(message, wparam, lparam);
+    case WM_TIMER:
+      if (wparam == kSoundTimer) refresh_sound_page();
       return 0;
     case WM_DPICHANGED:
       dpi_changed(win32::take_suggested_place(handle(), wparam, lparam));
@@ -342,7 +359,10 @@ void TFormOptions::fill_lists() {
 
 void TFormOptions::show_page(int index) {
   if (index != page_) InvalidateRect(page_control_, nullptr, TRUE);
+  const bool turned_to_sound = index == kSoundPage && page_ != kSoundPage;
   page_ = index;
+  // Shown with what the line holds now, not what it held when chosen.
+  if (turned_to_sound && sound_ && sound_->refresh(false)) return;
   TabCtrl_SetCurSel(page_control_, index);
   // "Volume Test:" and "Mute/Select:" show only for a line that has them.
   const bool slider = sound_ && sound_->state().track_visible;
@@ -359,6 +379,7 @@ void TFormOptions::show_model() {
   const SettingsModel& model = settings_.model();
   const bool was_showing = std::exchange(showing_, true);
   for (const auto& [id, field] : kCheckBoxes) set_check_if_other(control(id), model.*field);
+  show_autorun();
   SendMessageW(control(kTrackBarMainAlpha), TBM_SETPOS, TRUE, model.alpha);
   set_text_if_other(control(kLabel1), alpha_look(model.alpha).label);
   for (const auto& [id, field] : kLists) {
@@ -392,6 +413,12 @@ void TFormOptions::show_model() {
   showing_ = was_showing;
 }
 
+void TFormOptions::show_autorun() {
+  const bool was_showing = std::exchange(showing_, true);
+  set_check_if_other(control(kCheckBoxAutorun), settings_.autorun_present());
+  showing_ = was_showing;
+}
+
 void TFormOptions::attach_mixer(audio::MixerDriver& driver, audio::TAudioMixer& mixer) {
   sound_ = std::make_unique<SoundPage>(driver, mixer);
   sound_->on_shown = [this] { show_sound_page(); };
@@ -409,15 +436,25 @@ void TFormOptions::show_sound_page() {
   for (std::size_t i = 0; i < std::size(lists); ++i) {
     const HWND list = control(lists[i].first);
     const std::vector<std::string>& items = *lists[i].second;
-    SendMessageW(list, CB_RESETCONTENT, 0, 0);
-    for (const std::string& item : items)
-      SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::widen(item).c_str()));
-    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selections[i]), 0);
+    if (items != sound_lists_[i]) {
+      SendMessageW(list, CB_RESETCONTENT, 0, 0);
+      for (const std::string& item : items)
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::widen(item).c_str()));
+      sound_lists_[i] = items;
+    }
+    if (SendMessageW(list, CB_GETCURSEL, 0, 0) != selections[i])
+      SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selections[i]), 0);
   }
   SendMessageW(control(kTrackBar), TBM_SETPOS, TRUE, state.track_position);
   set_check_if_other(control(kCheckBox), state.box_checked);
   showing_ = was_showing;
   show_page(page_);
+}
+
+void TFormOptions::refresh_sound_page() {
+  if (!sound_ || page_ != kSoundPage || !IsWindowVisible(handle())) return;
+  // The slider is the user's while they drag it.
+  sound_->refresh(GetCapture() == control(kTrackBar));
 }
 
 void TFormOptions::change(const std::function<void(SettingsModel&)>& edit) {
@@ -435,6 +472,7 @@ void TFormOptions::on_command(int id, int code) {
       if (box == id) return change([&, field = field](SettingsModel& m) { m.*field = checked; });
     }
     if (id == kCheckBoxShowOSD) return settings_.set_show_osd(checked);
+    if (id == kCheckBoxAutorun) return settings_.set_autorun(checked);
     if (id == kCheckBox && sound_) return sound_->click_box(checked);
     if (id == kButtonTextFont || id == kButtonOSDFont || id == kButtonBorderColor ||
         id == kButtonProgressColor)

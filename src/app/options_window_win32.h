@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/colour_scheme.h"
 #include "app/options_controls.h"
@@ -59,7 +60,11 @@ class TFormOptions : public win32::Window, public SchemedWindow {
   void dpi_changed(int dpi);
   void fill_lists();
   void show_model();
+  // "Autorun with Windows" shows whether the entry is there.
+  void show_autorun();
   void show_sound_page();
+  // The chosen line read again while the Sound page is in sight.
+  void refresh_sound_page();
   void change(const std::function<void(SettingsModel&)>& edit);
   void on_command(int id, int code);
   void on_scroll(HWND bar);
@@ -96,6 +101,9 @@ class TFormOptions : public win32::Window, public SchemedWindow {
   HWND tips_ = nullptr;
   int page_ = 0;
   std::unique_ptr<SoundPage> sound_;
+  // The Sound page's lists as last filled, so that a refresh that changes
+  // only the box or the slider leaves an open list alone.
+  std::vector<std::string> sound_lists_[3];
   // Set while the window puts values into its own controls: the controls'
   // notifications then are no user's change.
   bool showing_ = false;

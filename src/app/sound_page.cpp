@@ -62,6 +62,26 @@ void SoundPage::click_box(bool checked) {
   CheckBoxClick();
 }
 
+bool SoundPage::refresh(bool keep_level) {
+  if (state_.detached || state_.volume < 0) return false;
+  audio::VolumeReading reading;
+  const audio::LineSelection selected = line();
+  mixer_.read_volume(selected.destination, selected.source, reading);
+  SoundPageState read = state_;
+  read.track_visible = !reading.volume_disabled;
+  if (read.track_visible && !keep_level) read.track_position = reading.left;
+  read.box_visible = !reading.mute_disabled;
+  if (read.box_visible) read.box_checked = reading.mute != 0;
+  if (read.track_visible == state_.track_visible && read.track_position == state_.track_position &&
+      read.box_visible == state_.box_visible && read.box_checked == state_.box_checked)
+    return false;
+  state_ = std::move(read);
+  mixer_busy_ = true;
+  shown();
+  mixer_busy_ = false;
+  return true;
+}
+
 void SoundPage::ComboBoxMixerChange() {
   if (within(state_.mixer, mixer_.device_count())) mixer_.set_mixer_id(state_.mixer);
   state_.volume_for.clear();

@@ -61,6 +61,11 @@ class SoundPage {
   void choose_volume(int index);
   void move_track_bar(int position);
   void click_box(bool checked);
+  // Reads the chosen line again, so that the page shows its mute state (and
+  // its level, unless the user is moving the slider) after a hotkey or
+  // another program changed them; writes nothing. Tells on_shown only when
+  // something it shows changed, and answers whether it did.
+  bool refresh(bool keep_level);
 
   void ComboBoxMixerChange();
   void ComboBoxVolumeForChange();

@@ -1,4 +1,4 @@
-// window_texts.exe boxes | buttons | panel | balloons | display
+// window_texts.exe boxes | buttons | panel | options | balloons | display
 // What a user reads on the running Vantrel's screen, for the end-to-end
 // tests, in UTF-8 with line breaks written as \n:
 //   boxes  one line per open message box: its caption, a tab, its text;
@@ -10,6 +10,10 @@
 //          a list's selected entry, -1 for none) and text, tab-separated;
 //          then "focus" and the identifier of the control that has the
 //          keyboard focus (the list is 100; 0 for none of the window's);
+//   options one line per control of the Options window: its identifier,
+//          class, visible (1/0), state (as for the panel), the caret's
+//          place in an edit field (-1 elsewhere), its left, top, right and
+//          bottom edges on the screen, and its text, tab-separated;
 //   balloons one line per notification balloon on the screen (a visible
 //          balloon tooltip of any program, the notification area's
 //          included): its text.
@@ -126,6 +130,24 @@ int main(int argc, char** argv) {
     GetWindowRect(display, &r);
     std::printf("%d\t%ld\t%ld\t%ld\t%ld\t%s\n", IsWindowVisible(display) ? 1 : 0, r.left, r.top, r.right,
                 r.bottom, utf8(text_of(display)).c_str());
+    return 0;
+  }
+  if (argc > 1 && std::strcmp(argv[1], "options") == 0) {
+    const HWND options = FindWindowW(L"TFormOptions", nullptr);
+    if (!options) return 1;
+    for (HWND control = GetWindow(options, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+      const std::wstring name = class_of(control);
+      long caret = -1;
+      if (name == L"Edit") {
+        // The return value only: a pointer would not cross the process.
+        caret = static_cast<long>(LOWORD(SendMessageW(control, EM_GETSEL, 0, 0)));
+      }
+      RECT r{};
+      GetWindowRect(control, &r);
+      std::printf("%d\t%s\t%d\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t%s\n", GetDlgCtrlID(control), utf8(name).c_str(),
+                  IsWindowVisible(control) ? 1 : 0, state_of(control, name), caret, r.left, r.top, r.right,
+                  r.bottom, utf8(text_of(control)).c_str());
+    }
     return 0;
   }
   const HWND main_window = FindWindowW(L"TForm1", L"Vantrel");
