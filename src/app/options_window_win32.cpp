@@ -516,8 +516,13 @@ void TFormOptions::edit_changed(int id) {
   const FieldText checked = field_changed(field->field, text, screen_now());
   if (checked.text != text) {
     if (checked.beep) MessageBeep(MB_OK);
-    // Setting the text runs this handler again with the corrected text.
+    DWORD caret = 0;
+    SendMessageW(control(id), EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    // Setting the text runs this handler again with the corrected text, and
+    // puts the caret in front of it.
     SetWindowTextW(control(id), win32::widen(checked.text).c_str());
+    const int place = caret_after_check(checked, static_cast<int>(caret));
+    SendMessageW(control(id), EM_SETSEL, static_cast<WPARAM>(place), place);
     return;
   }
   change([&](SettingsModel& m) { m.*field->text = text; });

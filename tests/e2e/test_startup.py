@@ -7,6 +7,7 @@ import subprocess
 import time
 
 from harness import (
+    BUILD,
     WINE,
     VantrelTest,
     box_buttons,
@@ -131,6 +132,47 @@ class CommandLine(VantrelTest):
         process = self.app.start(" hide", path=self.app.exe_windows_path.lower())
         self.assertTrue(self.app.hidden_for(4))
         self.assertIsNone(process.poll(), "the program runs on, hidden")
+
+
+class StartedByOtherForms(VantrelTest):
+    """Only the word "hide" keeps the window hidden: a start by the bare
+    name from a prompt, or by an unquoted path, shows it."""
+
+    def start_from_cmd(self, line):
+        process = subprocess.Popen(
+            [WINE, "cmd", "/c", line], cwd=self.app.folder, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL
+        )
+        self.app.processes.append(process)
+        return process
+
+    def launch(self, command_line):
+        process = subprocess.Popen(
+            [WINE, os.path.join(BUILD, "launch.exe"), "--wait", command_line],
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+        )
+        self.app.processes.append(process)
+        return process
+
+    def test_bare_name_from_cmd_shows_the_window(self):
+        self.start_from_cmd("Vantrel.exe")
+        self.assertIsNotNone(self.app.main_window(), "typed at a prompt, the program shows itself")
+        self.assertTrue(self.app.exit())
+
+    def test_hide_in_another_place_and_case_keeps_it_hidden_and_a_bare_second_start_shows_it(self):
+        first = self.launch(self.app.exe_windows_path + " /x HIDE")
+        self.assertTrue(self.app.hidden_for(4), "an unquoted path with HIDE stays in the tray")
+        self.assertIsNone(first.poll())
+        second = self.start_from_cmd("vantrel")
+        self.assertIsNotNone(self.app.main_window(), "the second start hands over to the first")
+        self.assertEqual(second.wait(timeout=20), 0)
+        self.assertIsNone(first.poll(), "the first instance keeps running")
+        self.assertTrue(self.app.exit())
+
+    def test_an_unquoted_path_without_hide_shows_the_window(self):
+        self.launch(self.app.exe_windows_path + " hidden")
+        self.assertIsNotNone(self.app.main_window(), '"hidden" is not "hide"')
+        self.assertTrue(self.app.exit())
 
 
 class Closing(VantrelTest):

@@ -210,6 +210,38 @@ TEST(SoundPage, RefreshShowsTheLinesMuteAndLevelAsTheyAreNow) {
   EXPECT_TRUE(p.writes().empty());
 }
 
+TEST(SoundPageNames, ARepeatedNameGetsItsCountInBrackets) {
+  using Names = std::vector<std::string>;
+  const struct {
+    Names given, shown;
+  } cases[] = {
+      {{"PulseAudio", "PulseAudio"}, {"PulseAudio", "PulseAudio (2)"}},
+      {{"Master Volume", "Wave", "Master Volume", "Master Volume"},
+       {"Master Volume", "Wave", "Master Volume (2)", "Master Volume (3)"}},
+      // A name that is in the list already is never made for another item.
+      {{"Mic", "Mic", "Mic (2)"}, {"Mic", "Mic (3)", "Mic (2)"}},
+      {{"Mic (2)", "Mic", "Mic"}, {"Mic (2)", "Mic", "Mic (3)"}},
+      {{"", ""}, {"", " (2)"}},
+      {{"CD", "Line In"}, {"CD", "Line In"}},
+      {{}, {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(distinct_names(c.given), c.shown);
+}
+
+// Two devices and two lines of one name: the lists tell them apart, and what
+// is chosen and stored is still the position.
+TEST(SoundPage, DevicesAndLinesOfOneNameAreToldApart) {
+  FakeDevice second = sound_card();
+  second.destinations[0].sources[0] = line(130, "Speakers", 1, {volume_control(71, {4321})});
+  Page p({sound_card(), second});
+  EXPECT_EQ(p.state().mixers, (std::vector<std::string>{"Fake Audio", "Fake Audio (2)"}));
+  EXPECT_EQ(p.page->select_stored(1, 1), (std::pair{1, 1}));
+  EXPECT_EQ(p.mixer->mixer_id(), 1);
+  EXPECT_EQ(p.state().volumes, (std::vector<std::string>{"Speakers", "Speakers (2)", "Wave"}));
+  EXPECT_EQ(p.state().track_position, 4321) << "the second device's own source";
+  EXPECT_EQ(p.page->line().source, 0);
+}
+
 TEST(SoundPage, NoDeviceShowsTheMessageAndEveryControlActsOnNothing) {
   Page p({});
   const SoundPageState& s = p.state();

@@ -90,6 +90,44 @@ TEST(OptionsWindow, NumericFieldsApplyTheirRulesToTheSettings) {
   EXPECT_EQ(options.settings.display().bar_x, "7");
 }
 
+// Keys typed into the real edit control: a rejected letter leaves the caret
+// where the user was typing, so that the next key lands there.
+TEST(OptionsWindow, ARejectedLetterKeepsTheCaretWhereTheUserWasTyping) {
+  Options options;
+  const struct {
+    int field;
+    const wchar_t* before;
+    int caret;
+    wchar_t letter;
+    const wchar_t* shown;
+    int caret_after;
+  } cases[] = {
+      {kEditProgressHeight, L"45", 2, L'x', L"20", 2},
+      {kEditProgressHeight, L"45", 1, L'q', L"20", 1},
+      {kEditOSDX, L"370", 1, L'-', L"100", 1},
+      {kEditOSDX, L"370", 3, L'k', L"100", 3},
+  };
+  for (const auto& c : cases) {
+    const HWND field = options.control(c.field);
+    SetWindowTextW(field, c.before);
+    SendMessageW(field, EM_SETSEL, c.caret, c.caret);
+    SendMessageW(field, WM_CHAR, c.letter, 0);
+    EXPECT_EQ(text_of(field), c.shown) << c.before << " + " << static_cast<char>(c.letter);
+    DWORD start = 0, end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(static_cast<int>(start), c.caret_after) << c.before << " + " << static_cast<char>(c.letter);
+    EXPECT_EQ(end, start);
+  }
+  // The next keys act at the caret: after "100" took the place of "12z",
+  // a backspace and a digit there give "150" (at the front, "5100" would
+  // have been cut to the limit).
+  const HWND x = options.control(kEditOSDX);
+  SetWindowTextW(x, L"12");
+  SendMessageW(x, EM_SETSEL, 2, 2);
+  for (const wchar_t key : {L'z', L'\b', L'5'}) SendMessageW(x, WM_CHAR, key, 0);
+  EXPECT_EQ(text_of(x), L"150");
+}
+
 TEST(OptionsWindow, SliderCheckBoxesAndListsChangeTheSettings) {
   Options options;
   const HWND alpha = options.control(kTrackBarMainAlpha);
