@@ -34,7 +34,9 @@ LONG remove_value(HKEY root, const std::wstring& run_key) {
 // The program an entry starts, or nothing when there is no entry.
 std::optional<std::wstring> entry_program(HKEY root, const std::wstring& run_key) {
   DWORD size = 0;
-  const DWORD types = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ;
+  // An expandable value comes expanded as plain text (naming
+  // RRF_RT_REG_EXPAND_SZ as well would make the call fail).
+  const DWORD types = RRF_RT_REG_SZ;
   if (RegGetValueW(root, run_key.c_str(), Autorun::kValueName, types, nullptr, nullptr, &size) !=
       ERROR_SUCCESS)
     return std::nullopt;
