@@ -421,3 +421,14 @@ def options_controls(app):
             "text": fields[9] if len(fields) > 9 else "",
         }
     return controls
+
+
+def dialog_controls(app):
+    """The controls of the open dialogs by identifier: (class, visible, text)."""
+    helper = app.add_helper("window_texts.exe")
+    result = subprocess.run([WINE, helper, "dialog"], capture_output=True, timeout=30)
+    controls = {}
+    for line in result.stdout.decode("utf-8").splitlines():
+        identifier, name, visible, text = (line.rstrip("\r").split("\t", 3) + [""])[:4]
+        controls[int(identifier)] = (name, visible == "1", text)
+    return controls

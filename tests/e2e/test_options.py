@@ -14,6 +14,7 @@ from harness import (
     VantrelTest,
     geometry,
     hotkeys_file,
+    dialog_controls,
     options_controls,
     read_ini,
     visible_windows,
@@ -255,6 +256,30 @@ class NumberFields(OptionsTest):
                         self.control(PROGRESS_HEIGHT))
         self.assertTrue(self.app.exit())
         self.assertEqual(read_ini(self.app.file("Settings.ini"), "VolumeProgress")["Height"], "50")
+
+
+# The font dialog's controls (dlgs.h): the face and size lists, the style
+# list, strikeout and underline, and the script list.
+FACE_LIST, SIZE_LIST, STYLE_LIST, STRIKEOUT, UNDERLINE, SCRIPT_LIST = 0x470, 0x472, 0x471, 0x410, 0x411, 0x474
+OSD_FONT_BUTTON = 364
+
+
+class FontDialog(OptionsTest):
+    def test_styles_are_not_offered_and_a_missing_face_opens_at_the_stored_size(self):
+        self.app.write("Settings.ini", "[OSD]\r\nFontName=Dungeon\r\nFontSize=20\r\n[General]\r\nLogo=0\r\n")
+        self.start()
+        options = self.open_options()
+        self.move_options_below(options)
+        self.turn_to(options, "OSD")
+        self.click_control(OSD_FONT_BUTTON, dx=40)
+        controls = wait_until(lambda: dialog_controls(self.app).get(FACE_LIST) and dialog_controls(self.app), timeout=10)
+        self.assertTrue(controls, "the font dialog opened")
+        shown = {identifier for identifier, (_, visible, _) in controls.items() if visible}
+        self.assertFalse(shown & {STYLE_LIST, STRIKEOUT, UNDERLINE, SCRIPT_LIST}, "bold, italic and the rest not offered")
+        self.assertTrue({FACE_LIST, SIZE_LIST} <= shown)
+        self.assertNotIn(controls[FACE_LIST][2], ("", "Dungeon"), "an installed face")
+        self.assertEqual(controls[SIZE_LIST][2], "20", "at the stored size")
+        xdotool("key", "Escape")
 
 
 class Scheme(OptionsTest):

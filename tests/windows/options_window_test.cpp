@@ -18,6 +18,7 @@
 #include "app/options_window_win32.h"
 #include "app/stored_settings.h"
 #include "memory_storage.h"
+#include "win32/text.h"
 
 namespace vantrel::app {
 namespace {
@@ -246,6 +247,36 @@ TEST(OptionsWindow, FontDialogOpensAndTheConfirmedFontIsApplied) {
   EXPECT_EQ(font.points, 24);
   EXPECT_EQ(font.colour, base::rgb(255, 0, 0));
   EXPECT_EQ(options.settings.display().text_font.face, font.name);
+}
+
+// The dialog offers only what the settings keep, and a stored face that is
+// not installed opens on an installed face at the stored size.
+TEST(OptionsWindow, FontDialogOffersWhatIsKeptOnAnInstalledFace) {
+  Options options;
+  options.storage.files["S.ini"] = "[OSD]\r\nFontName=No Such Face Vantrel\r\nFontSize=20\r\n";
+  options.settings.load();
+  std::wstring face, size;
+  bool hidden = true;
+  bool faces_and_colours_shown = true;
+  DialogDriver driver(options.window.handle(), [&](HWND dialog) {
+    for (const int item : {cmb2, chx1, chx2, cmb5})
+      hidden = hidden && !IsWindowVisible(GetDlgItem(dialog, item));
+    for (const int item : {cmb1, cmb3, cmb4})
+      faces_and_colours_shown = faces_and_colours_shown && IsWindowVisible(GetDlgItem(dialog, item));
+    face = text_of(GetDlgItem(dialog, cmb1));
+    size = text_of(GetDlgItem(dialog, cmb3));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  SendMessageW(options.control(kButtonOSDFont), BM_CLICK, 0, 0);
+  ASSERT_TRUE(driver.found()) << "the font dialog opened";
+  EXPECT_TRUE(hidden) << "style, underline, strikeout and script are not offered";
+  EXPECT_TRUE(faces_and_colours_shown);
+  EXPECT_FALSE(face.empty());
+  EXPECT_NE(face, L"No Such Face Vantrel");
+  EXPECT_EQ(size, L"20") << win32::narrow(face);
+  const FontSetting& font = options.settings.model().osd_font;
+  EXPECT_EQ(win32::widen(font.name), face) << "confirmed, the face offered is kept";
+  EXPECT_EQ(font.points, 20);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// window_texts.exe boxes | buttons | panel | options | balloons | display
+// window_texts.exe boxes | buttons | panel | options | dialog | balloons | display
 // What a user reads on the running Vantrel's screen, for the end-to-end
 // tests, in UTF-8 with line breaks written as \n:
 //   boxes  one line per open message box: its caption, a tab, its text;
@@ -14,6 +14,9 @@
 //          class, visible (1/0), state (as for the panel), the caret's
 //          place in an edit field (-1 elsewhere), its left, top, right and
 //          bottom edges on the screen, and its text, tab-separated;
+//   dialog  one line per control of each open dialog (a message box, the
+//          font dialog): its identifier, class, visible (1/0) and text,
+//          tab-separated;
 //   balloons one line per notification balloon on the screen (a visible
 //          balloon tooltip of any program, the notification area's
 //          included): its text.
@@ -93,6 +96,15 @@ BOOL CALLBACK print_box_buttons(HWND window, LPARAM) {
   return TRUE;
 }
 
+BOOL CALLBACK print_dialog_controls(HWND window, LPARAM) {
+  if (!IsWindowVisible(window) || class_of(window) != L"#32770") return TRUE;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    std::printf("%d\t%s\t%d\t%s\n", GetDlgCtrlID(child), utf8(class_of(child)).c_str(),
+                IsWindowVisible(child) ? 1 : 0, utf8(text_of(child)).c_str());
+  }
+  return TRUE;
+}
+
 BOOL CALLBACK print_balloon(HWND window, LPARAM) {
   if (!IsWindowVisible(window) || class_of(window) != TOOLTIPS_CLASSW) return TRUE;
   if (!(GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON)) return TRUE;
@@ -117,6 +129,10 @@ int main(int argc, char** argv) {
   }
   if (argc > 1 && std::strcmp(argv[1], "buttons") == 0) {
     EnumWindows(print_box_buttons, 0);
+    return 0;
+  }
+  if (argc > 1 && std::strcmp(argv[1], "dialog") == 0) {
+    EnumWindows(print_dialog_controls, 0);
     return 0;
   }
   if (argc > 1 && std::strcmp(argv[1], "balloons") == 0) {
