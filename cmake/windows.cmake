@@ -13,7 +13,6 @@ add_library(vantrel_win32 STATIC
   src/app/main_window_settings_win32.cpp
   src/app/about_window_win32.cpp
   src/app/autorun_win32.cpp
-  src/app/options_controls.cpp
   src/app/options_dialogs_win32.cpp
   src/app/options_dpi_win32.cpp
   src/app/options_font_buttons_win32.cpp

@@ -178,9 +178,15 @@ LRESULT TFormOptions::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
       }
       return Window::on_message(message, wparam, lparam);
-    case WM_DRAWITEM:
-      draw_font_button(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+      if (item.CtlType == ODT_STATIC) {
+        draw_split_caption(item);
+      } else {
+        draw_font_button(item);
+      }
       return TRUE;
+    }
     case WM_ERASEBKGND: {
       RECT all{};
       GetClientRect(handle(), &all);
@@ -301,7 +307,10 @@ void TFormOptions::create_page_control(const ControlPlace& place, RECT area) {
       break;
     case ControlKind::label:
       window_class = L"STATIC";
-      style |= SS_LEFT | SS_NOPREFIX;
+      // Blanks that were to leave room for a field are font-dependent: at
+      // another DPI or with another font the words after them land
+      // elsewhere, cut off or under the field. Drawn around the field.
+      style |= split_caption(place.caption) ? SS_OWNERDRAW : SS_LEFT | SS_NOPREFIX;
       break;
     case ControlKind::group:
       return;
@@ -330,6 +339,9 @@ void TFormOptions::create_page_control(const ControlPlace& place, RECT area) {
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   page_of_[control] = place.page;
   if (place.id != kCaption) controls_[place.id] = control;
+  if (place.kind == ControlKind::label && split_caption(place.caption))
+    split_captions_[control] = last_field_;
+  if (place.kind == ControlKind::list || place.kind == ControlKind::edit) last_field_ = place.id;
   if (!place.hint.empty()) {
     std::wstring hint = win32::widen(place.hint);
     TTTOOLINFOW tool{};
@@ -340,6 +352,31 @@ void TFormOptions::create_page_control(const ControlPlace& place, RECT area) {
     tool.lpszText = hint.data();
     SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
+}
+
+void TFormOptions::draw_split_caption(const DRAWITEMSTRUCT& item) {
+  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
+  const auto found = split_captions_.find(item.hwndItem);
+  const HWND field = found == split_captions_.end() ? nullptr : control(found->second);
+  const std::string caption = win32::narrow(window_text(item.hwndItem));
+  const auto parts = split_caption(caption);
+  if (!field || !parts) return;
+  RECT field_box{};
+  GetWindowRect(field, &field_box);
+  MapWindowPoints(nullptr, item.hwndItem, reinterpret_cast<POINT*>(&field_box), 2);
+  const int gap = base::scale_length(4, dpi_layout_.dpi());
+  const win32::SelectedObject font(item.hDC,
+                                   reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, GetSysColor(COLOR_WINDOWTEXT));
+  // The words before may run up to the field, never under it.
+  RECT head = item.rcItem;
+  head.right = field_box.left;
+  RECT tail = item.rcItem;
+  tail.left = field_box.right + gap;
+  const UINT flags = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
+  DrawTextW(item.hDC, win32::widen(parts->first).c_str(), -1, &head, flags);
+  DrawTextW(item.hDC, win32::widen(parts->second).c_str(), -1, &tail, flags);
 }
 
 void TFormOptions::fill_lists() {

@@ -71,6 +71,9 @@ class TFormOptions : public win32::Window, public SchemedWindow {
   void edit_changed(int id);
   void edit_left(int id);
   void draw_font_button(const DRAWITEMSTRUCT& item);
+  // A caption that runs on past its field ("Position X ... pixels"): the
+  // words before the blanks left of the field, those after right of it.
+  void draw_split_caption(const DRAWITEMSTRUCT& item);
   void font_button_click(int id);
   void ButtonDefaultClick();
   void ButtonOKClick();
@@ -86,6 +89,9 @@ class TFormOptions : public win32::Window, public SchemedWindow {
   win32::UniqueGdi<HBRUSH> background_;
   std::map<int, HWND> controls_;
   std::map<HWND, int> page_of_;
+  // Each split caption and the field it sits around.
+  std::map<HWND, int> split_captions_;
+  int last_field_ = 0;
   std::map<int, win32::UniqueGdi<HFONT>> button_fonts_;
   std::unique_ptr<ui::TGradientButton> bar_;
   std::unique_ptr<ui::TGradientButton> default_;
