@@ -102,7 +102,7 @@ def run_at(dpi, test):
     app = Vantrel()
     test.addCleanup(app.remove)
     # No splash over the window's middle.
-    app.write("Settings.ini", "[General]\r\nLogo=0\r\n")
+    app.write("Settings.ini", "[General]\r\nLogo=0\r\n[VolumeProgress]\r\nY=700\r\n[OSD]\r\nY=300\r\n")
     app.start()
     size = SIZE_96 if dpi == 96 else SIZE_144
     window = find_window(size)
@@ -161,6 +161,16 @@ def check_split_captions(test, app, options, dpi):
             test.assertEqual(ink(right - 2, right), 0, name + ": the words after cut at the caption's end")
 
 
+def check_positions(test, app, dpi):
+    """The position fields show pixels of a 96-DPI screen at every DPI, as
+    Settings.ini holds them: a stored 300 is 300 at both; the limits are
+    the screen's size in those pixels (768 high at 96 DPI, 512 at 144), so
+    a stored 700 is kept at 96 and lowered to 512 - 60 at 144."""
+    controls = {c["id"]: c for c in options_control_list(app)}
+    test.assertEqual(controls[363]["text"], "300", dpi)
+    test.assertEqual(controls[326]["text"], "700" if dpi == 96 else "452", dpi)
+
+
 def compare_places(test, at96, at144):
     """Every control a window lays out lies at its 96-DPI place scaled,
     inside the window, and two that did not overlap still do not."""
@@ -205,6 +215,7 @@ class MainWindowAt144Dpi(unittest.TestCase):
         self.assertTrue(options96, "the Options window did not show at 96 DPI")
         options_at96 = Places(app96, "TFormOptions")
         check_split_captions(self, app96, options96, 96)
+        check_positions(self, app96, 96)
         app96.remove()
         app, window, at144, widths144 = run_at(144, self)
 
@@ -254,6 +265,7 @@ class MainWindowAt144Dpi(unittest.TestCase):
         self.assertGreater(len(options_at144.laid_out()), 40)
         compare_places(self, options_at96, options_at144)
         check_split_captions(self, app, options, 144)
+        check_positions(self, app, 144)
 
 
 if __name__ == "__main__":
