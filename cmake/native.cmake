@@ -93,7 +93,7 @@ set_tests_properties(wine.adapters PROPERTIES LABELS wine TIMEOUT 90 RESOURCE_LO
   set(VANTREL_E2E_TIMEOUT_test_options 180)       # (65 s)
   set(VANTREL_E2E_TIMEOUT_test_robustness 90)     # (22 s)
   set(VANTREL_E2E_TIMEOUT_test_settings 60)       # (12 s)
-  set(VANTREL_E2E_TIMEOUT_test_startup 90)        # (39 s)
+  set(VANTREL_E2E_TIMEOUT_test_startup 150)       # (70 s)
   set(VANTREL_E2E_TIMEOUT_test_tray 90)           # (35 s)
   set(VANTREL_E2E_TIMEOUT_test_volume 60)         # (13 s)
   file(GLOB VANTREL_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/test_*.py)

@@ -376,6 +376,13 @@ def list_rows(app):
     return [line.split("\t") for line in result.stdout.decode("utf-8").splitlines()]
 
 
+def box_texts(app):
+    """The texts of the open message boxes, line breaks written as \\n."""
+    helper = app.add_helper("window_texts.exe")
+    result = subprocess.run([WINE, helper, "boxes"], capture_output=True, timeout=30)
+    return [line.split("\t", 1)[-1] for line in result.stdout.decode("utf-8").splitlines()]
+
+
 def box_buttons(app):
     """The buttons of the open message boxes: their texts (without the
     mnemonic mark) to the screen points of their middles."""

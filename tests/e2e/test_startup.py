@@ -11,6 +11,7 @@ from harness import (
     WINE,
     VantrelTest,
     box_buttons,
+    box_texts,
     computer_name,
     geometry,
     press_over,
@@ -312,3 +313,26 @@ class FailedSave(VantrelTest):
         self.assertTrue(self.app.wait_ended(), self.windows_left())
         with open(self.app.file("Hotkeys.ini"), "rb") as handle:
             self.assertEqual(handle.read().decode("latin-1"), original)
+
+    def test_a_folder_in_the_settings_files_place_is_named_with_a_backslashed_path(self):
+        os.mkdir(self.app.file("Settings.ini"))
+        self.app.start()
+        self.assertIsNotNone(self.app.main_window())
+        self.app.context_menu_item(0)  # Exit: the settings are saved first
+        box = wait_until(lambda: [w for w in visible_windows() if geometry(w)[2:] != (542, 422)], timeout=10)
+        self.assertTrue(box, "Exit tells the save failed")
+        texts = wait_until(lambda: box_texts(self.app), timeout=5)
+        self.assertTrue(texts)
+        text = texts[0]
+        self.assertIn(self.app.exe_windows_path[: -len("Vantrel.exe")] + "Settings.ini", text)
+        self.assertNotIn("/", text, "the path as a user types it")
+        self.assertIn("A folder of that name is in the way", text)
+        self.assertIn("moving or renaming that folder", text)
+        self.assertNotIn("writable", text)
+        for _ in range(5):
+            self.answer_box(box[0], "Continue")
+            if self.app.wait_ended(timeout=5):
+                break
+        self.assertTrue(self.app.wait_ended(), self.windows_left())
+        self.assertTrue(os.path.isdir(self.app.file("Settings.ini")), "the folder is left alone")
+        self.assertEqual(read_ini(self.app.file("Hotkeys.ini"))["Count"], "20", "the hotkeys are still saved")
