@@ -14,7 +14,6 @@ add_library(vantrel_win32 STATIC
   src/app/about_window_win32.cpp
   src/app/autorun_win32.cpp
   src/app/data_folder_win32.cpp
-  src/app/options_controls.cpp
   src/app/options_dialogs_win32.cpp
   src/app/options_dpi_win32.cpp
   src/app/options_font_buttons_win32.cpp

@@ -4,6 +4,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "app/command_line.h"
+#include "base/text.h"
 #include "win32/text.h"
 
 namespace vantrel::app {
@@ -29,6 +31,24 @@ LONG remove_value(HKEY root, const std::wstring& run_key) {
   return result == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : result;
 }
 
+// The program an entry starts, or nothing when there is no entry.
+std::optional<std::wstring> entry_program(HKEY root, const std::wstring& run_key) {
+  DWORD size = 0;
+  // An expandable value comes expanded as plain text (naming
+  // RRF_RT_REG_EXPAND_SZ as well would make the call fail).
+  const DWORD types = RRF_RT_REG_SZ;
+  if (RegGetValueW(root, run_key.c_str(), Autorun::kValueName, types, nullptr, nullptr, &size) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  std::wstring data(size / sizeof(wchar_t) + 1, L'\0');
+  size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+  if (RegGetValueW(root, run_key.c_str(), Autorun::kValueName, types, nullptr, data.data(), &size) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  data.resize(wcsnlen(data.c_str(), data.size()));
+  return win32::widen(command_line_program(win32::narrow(data)));
+}
+
 }  // namespace
 
 Autorun::Autorun(std::wstring program_path, HKEY user_root, HKEY machine_root, std::wstring run_key)
@@ -39,6 +59,15 @@ Autorun::Autorun(std::wstring program_path, HKEY user_root, HKEY machine_root, s
 
 std::wstring Autorun::command() const {
   return L"\"" + program_path_ + L"\" hide";
+}
+
+bool Autorun::present() const {
+  const std::string ours = base::to_lower_ascii(win32::narrow(program_path_));
+  for (const HKEY root : {user_root_, machine_root_}) {
+    const auto program = entry_program(root, run_key_);
+    if (program && base::to_lower_ascii(win32::narrow(*program)) == ours) return true;
+  }
+  return false;
 }
 
 std::optional<std::string> Autorun::set(bool on) const {

@@ -24,6 +24,9 @@ class Autorun {
 
   // Writes or removes the entry; returns why it failed.
   std::optional<std::string> set(bool on) const;
+  // Whether the user's or the machine's Run key holds our value starting
+  // this program (an entry for another copy is not ours to show).
+  bool present() const;
   // The entry's data: "\"<program path>\" hide".
   std::wstring command() const;
 

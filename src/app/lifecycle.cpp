@@ -15,7 +15,7 @@ void run_startup_tick(StartupHost& host) {
   host.fill_icon_picker();
   host.register_enabled_hotkeys();
   host.reapply_display_positions();
-  if (shows_main_window(command_line, program_path)) host.show_main_window();
+  if (shows_main_window(command_line)) host.show_main_window();
 }
 
 bool handle_close_request(bool exiting, ShutdownHost& host) {

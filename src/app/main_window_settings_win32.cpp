@@ -71,6 +71,10 @@ std::optional<std::string> MainWindow::set_autorun(bool on) {
   return autorun_.set(on);
 }
 
+bool MainWindow::autorun_present() const {
+  return autorun_.present();
+}
+
 void MainWindow::tell_autorun_failure(const std::string& reason) {
   MessageBoxW(
       handle(),

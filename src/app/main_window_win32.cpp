@@ -133,6 +133,12 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       // Minimizing hides to the tray when "Minimize to Tray" is on.
       if (wparam == SIZE_MINIMIZED && tray_icon1_) tray_icon1_->icon().application_minimized();
       return Window::on_message(message, wparam, lparam);
+    case WM_WINDOWPOSCHANGED:
+      // However the window comes back. Not WM_SHOWWINDOW: restoring a
+      // minimized window that was hidden does not send it.
+      if ((reinterpret_cast<const WINDOWPOS*>(lparam)->flags & SWP_SHOWWINDOW) && tray_icon1_)
+        tray_icon1_->icon().application_shown();
+      return Window::on_message(message, wparam, lparam);
     // FormMouseDown and FormMouseMove: the window's own surface, and what
     // lets the mouse through to it (the frame lines, a group box, a label).
     case WM_LBUTTONDOWN:

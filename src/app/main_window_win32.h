@@ -146,6 +146,7 @@ class MainWindow : public win32::Window,
   void set_tray(const TrayLook& tray) override;
   std::optional<std::string> set_autorun(bool on) override;
   void tell_autorun_failure(const std::string& reason) override;
+  bool autorun_present() const override;
   void ComboBoxColorSchemeChange(std::string_view scheme_name) override;
   void ComboBoxQualityChange(int quality) override;
   void apply_window_layers();

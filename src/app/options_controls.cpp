@@ -49,8 +49,9 @@ constexpr ControlPlace kControls[] = {
     {2, kLabel15, label, "Mute/Select:", 12, 144, 86, 14},
 
     {3, kCheckBoxShowOSD, check_box, "Show On Screen Display (OSD)", 12, 8, 220, 17},
-    {3, kComboBoxVisibleTime, list, "", 140, 33, 56, 200},
-    {3, kCaption, label, "OSD remains visible for                      sec.", 12, 36, 220, 14},
+    // Its words before the list need 150 pixels or so: the list stands clear.
+    {3, kComboBoxVisibleTime, list, "", 160, 33, 56, 200},
+    {3, kCaption, label, "OSD remains visible for                      sec.", 12, 36, 250, 14},
     {3, kEditOSDX, edit, "", 70, 60, 56, 20},
     {3, kCaption, label, "Position X                   pixels", 12, 63, 160, 14},
     {3, kEditOSDY, edit, "", 70, 86, 56, 20},
@@ -79,6 +80,15 @@ constexpr std::array<std::string_view, 3> kQualityItems{"Low", "Middle", "Hight"
 
 std::span<const ControlPlace> options_controls() {
   return kControls;
+}
+
+std::optional<std::pair<std::string_view, std::string_view>> split_caption(std::string_view caption) {
+  // Three blanks or more: a caption's own words are one blank apart.
+  const auto start = caption.find("   ");
+  if (start == std::string_view::npos) return std::nullopt;
+  const auto end = caption.find_first_not_of(' ', start);
+  if (end == std::string_view::npos) return std::nullopt;
+  return std::pair{caption.substr(0, start), caption.substr(end)};
 }
 
 std::span<const std::string_view> quality_items() {

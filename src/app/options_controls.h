@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
+#include <utility>
 
 namespace vantrel::app {
 
@@ -81,6 +83,11 @@ inline constexpr int kSoundPage = 2;
 // them: a control before the caption it sits in, a group after what it
 // holds, so that each shows on top of what lies under it.
 std::span<const ControlPlace> options_controls();
+
+// A caption whose run of blanks leaves room for the field it goes with
+// ("Position X                   pixels"): the words before and after the
+// blanks; nothing for a caption without such a run.
+std::optional<std::pair<std::string_view, std::string_view>> split_caption(std::string_view caption);
 
 // The item lists of the lists that are not filled from the system.
 std::span<const std::string_view> quality_items();

@@ -41,6 +41,12 @@ FieldText field_changed(EditField field, std::string_view text, ScreenSize scree
   return {std::string(text), false};
 }
 
+int caret_after_check(const FieldText& checked, int caret) {
+  const int place = checked.beep ? caret - 1 : caret;
+  const int length = static_cast<int>(checked.text.size());
+  return place < 0 ? 0 : (place > length ? length : place);
+}
+
 std::string field_left(EditField field, std::string_view text, ScreenSize screen) {
   const FieldRule rule = rule_for(field, screen);
   const auto number = settings::parse_integer(text);

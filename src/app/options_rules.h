@@ -25,6 +25,12 @@ struct FieldText {
 // limit (which depends on the screen) is replaced by the limit.
 FieldText field_changed(EditField field, std::string_view text, ScreenSize screen);
 
+// Where the caret goes once the typing rule has put `checked` in place of
+// what was typed, `caret` being where it stood after the keystroke: where
+// the user was typing (before a rejected character), within the new text,
+// so that the next digits do not land in front.
+int caret_after_check(const FieldText& checked, int caret);
+
 // On leaving the field: no integer gives the field's exit value (no beep);
 // otherwise the plain decimal form, raised to the lower limit.
 std::string field_left(EditField field, std::string_view text, ScreenSize screen);

@@ -22,6 +22,10 @@ namespace {
 constexpr int kTitleHeight = 26;
 constexpr int kPageControlHeight = 207;
 constexpr int kFrameLine = 2;
+// How often the Sound page reads its line again while it is in sight: the
+// mixer tells no one of a change made by a hotkey or another program.
+constexpr UINT_PTR kSoundTimer = 1;
+constexpr UINT kSoundTimerMs = 300;
 
 // The check boxes that hold a stored setting.
 constexpr std::pair<int, bool SettingsModel::*> kCheckBoxes[] = {
@@ -35,7 +39,6 @@ constexpr std::pair<int, bool SettingsModel::*> kCheckBoxes[] = {
     {kCheckBoxTrayVisible, &SettingsModel::tray_visible},
     {kCheckBoxTrayAnimate, &SettingsModel::tray_animate},
     {kCheckBoxLogo, &SettingsModel::logo},
-    {kCheckBoxAutorun, &SettingsModel::autorun},
 };
 
 // The lists that hold a stored index.
@@ -137,7 +140,11 @@ ui::TGradientButton* TFormOptions::gradient_button(int id) const {
 }
 
 void TFormOptions::show() {
+  // The entry may have been set or removed elsewhere since the window was
+  // last shown.
+  show_autorun();
   ShowWindow(handle(), SW_SHOW);
+  refresh_sound_page();
   SetForegroundWindow(handle());
 }
 
@@ -171,9 +178,15 @@ LRESULT TFormOptions::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
       }
       return Window::on_message(message, wparam, lparam);
-    case WM_DRAWITEM:
-      draw_font_button(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+      if (item.CtlType == ODT_STATIC) {
+        draw_split_caption(item);
+      } else {
+        draw_font_button(item);
+      }
       return TRUE;
+    }
     case WM_ERASEBKGND: {
       RECT all{};
       GetClientRect(handle(), &all);
@@ -203,6 +216,16 @@ LRESULT TFormOptions::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_CLOSE:
       ShowWindow(handle(), SW_HIDE);
+      return 0;
+    case WM_SHOWWINDOW:
+      if (wparam) {
+        SetTimer(handle(), kSoundTimer, kSoundTimerMs, nullptr);
+      } else {
+        KillTimer(handle(), kSoundTimer);
+      }
+      return Window::on_message(message, wparam, lparam);
+    case WM_TIMER:
+      if (wparam == kSoundTimer) refresh_sound_page();
       return 0;
     case WM_DPICHANGED:
       dpi_changed(win32::take_suggested_place(handle(), wparam, lparam));
@@ -284,7 +307,10 @@ void TFormOptions::create_page_control(const ControlPlace& place, RECT area) {
       break;
     case ControlKind::label:
       window_class = L"STATIC";
-      style |= SS_LEFT | SS_NOPREFIX;
+      // Blanks that were to leave room for a field are font-dependent: at
+      // another DPI or with another font the words after them land
+      // elsewhere, cut off or under the field. Drawn around the field.
+      style |= split_caption(place.caption) ? SS_OWNERDRAW : SS_LEFT | SS_NOPREFIX;
       break;
     case ControlKind::group:
       return;
@@ -313,6 +339,9 @@ void TFormOptions::create_page_control(const ControlPlace& place, RECT area) {
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   page_of_[control] = place.page;
   if (place.id != kCaption) controls_[place.id] = control;
+  if (place.kind == ControlKind::label && split_caption(place.caption))
+    split_captions_[control] = last_field_;
+  if (place.kind == ControlKind::list || place.kind == ControlKind::edit) last_field_ = place.id;
   if (!place.hint.empty()) {
     std::wstring hint = win32::widen(place.hint);
     TTTOOLINFOW tool{};
@@ -323,6 +352,31 @@ void TFormOptions::create_page_control(const ControlPlace& place, RECT area) {
     tool.lpszText = hint.data();
     SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
+}
+
+void TFormOptions::draw_split_caption(const DRAWITEMSTRUCT& item) {
+  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
+  const auto found = split_captions_.find(item.hwndItem);
+  const HWND field = found == split_captions_.end() ? nullptr : control(found->second);
+  const std::string caption = win32::narrow(window_text(item.hwndItem));
+  const auto parts = split_caption(caption);
+  if (!field || !parts) return;
+  RECT field_box{};
+  GetWindowRect(field, &field_box);
+  MapWindowPoints(nullptr, item.hwndItem, reinterpret_cast<POINT*>(&field_box), 2);
+  const int gap = base::scale_length(4, dpi_layout_.dpi());
+  const win32::SelectedObject font(item.hDC,
+                                   reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, GetSysColor(COLOR_WINDOWTEXT));
+  // The words before may run up to the field, never under it.
+  RECT head = item.rcItem;
+  head.right = field_box.left;
+  RECT tail = item.rcItem;
+  tail.left = field_box.right + gap;
+  const UINT flags = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
+  DrawTextW(item.hDC, win32::widen(parts->first).c_str(), -1, &head, flags);
+  DrawTextW(item.hDC, win32::widen(parts->second).c_str(), -1, &tail, flags);
 }
 
 void TFormOptions::fill_lists() {
@@ -342,7 +396,10 @@ void TFormOptions::fill_lists() {
 
 void TFormOptions::show_page(int index) {
   if (index != page_) InvalidateRect(page_control_, nullptr, TRUE);
+  const bool turned_to_sound = index == kSoundPage && page_ != kSoundPage;
   page_ = index;
+  // Shown with what the line holds now, not what it held when chosen.
+  if (turned_to_sound && sound_ && sound_->refresh(false)) return;
   TabCtrl_SetCurSel(page_control_, index);
   // "Volume Test:" and "Mute/Select:" show only for a line that has them.
   const bool slider = sound_ && sound_->state().track_visible;
@@ -359,6 +416,7 @@ void TFormOptions::show_model() {
   const SettingsModel& model = settings_.model();
   const bool was_showing = std::exchange(showing_, true);
   for (const auto& [id, field] : kCheckBoxes) set_check_if_other(control(id), model.*field);
+  show_autorun();
   SendMessageW(control(kTrackBarMainAlpha), TBM_SETPOS, TRUE, model.alpha);
   set_text_if_other(control(kLabel1), alpha_look(model.alpha).label);
   for (const auto& [id, field] : kLists) {
@@ -392,6 +450,12 @@ void TFormOptions::show_model() {
   showing_ = was_showing;
 }
 
+void TFormOptions::show_autorun() {
+  const bool was_showing = std::exchange(showing_, true);
+  set_check_if_other(control(kCheckBoxAutorun), settings_.autorun_present());
+  showing_ = was_showing;
+}
+
 void TFormOptions::attach_mixer(audio::MixerDriver& driver, audio::TAudioMixer& mixer) {
   sound_ = std::make_unique<SoundPage>(driver, mixer);
   sound_->on_shown = [this] { show_sound_page(); };
@@ -409,15 +473,25 @@ void TFormOptions::show_sound_page() {
   for (std::size_t i = 0; i < std::size(lists); ++i) {
     const HWND list = control(lists[i].first);
     const std::vector<std::string>& items = *lists[i].second;
-    SendMessageW(list, CB_RESETCONTENT, 0, 0);
-    for (const std::string& item : items)
-      SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::widen(item).c_str()));
-    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selections[i]), 0);
+    if (items != sound_lists_[i]) {
+      SendMessageW(list, CB_RESETCONTENT, 0, 0);
+      for (const std::string& item : items)
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::widen(item).c_str()));
+      sound_lists_[i] = items;
+    }
+    if (SendMessageW(list, CB_GETCURSEL, 0, 0) != selections[i])
+      SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selections[i]), 0);
   }
   SendMessageW(control(kTrackBar), TBM_SETPOS, TRUE, state.track_position);
   set_check_if_other(control(kCheckBox), state.box_checked);
   showing_ = was_showing;
   show_page(page_);
+}
+
+void TFormOptions::refresh_sound_page() {
+  if (!sound_ || page_ != kSoundPage || !IsWindowVisible(handle())) return;
+  // The slider is the user's while they drag it.
+  sound_->refresh(GetCapture() == control(kTrackBar));
 }
 
 void TFormOptions::change(const std::function<void(SettingsModel&)>& edit) {
@@ -435,6 +509,7 @@ void TFormOptions::on_command(int id, int code) {
       if (box == id) return change([&, field = field](SettingsModel& m) { m.*field = checked; });
     }
     if (id == kCheckBoxShowOSD) return settings_.set_show_osd(checked);
+    if (id == kCheckBoxAutorun) return settings_.set_autorun(checked);
     if (id == kCheckBox && sound_) return sound_->click_box(checked);
     if (id == kButtonTextFont || id == kButtonOSDFont || id == kButtonBorderColor ||
         id == kButtonProgressColor)
@@ -478,8 +553,13 @@ void TFormOptions::edit_changed(int id) {
   const FieldText checked = field_changed(field->field, text, screen_now());
   if (checked.text != text) {
     if (checked.beep) MessageBeep(MB_OK);
-    // Setting the text runs this handler again with the corrected text.
+    DWORD caret = 0;
+    SendMessageW(control(id), EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    // Setting the text runs this handler again with the corrected text, and
+    // puts the caret in front of it.
     SetWindowTextW(control(id), win32::widen(checked.text).c_str());
+    const int place = caret_after_check(checked, static_cast<int>(caret));
+    SendMessageW(control(id), EM_SETSEL, static_cast<WPARAM>(place), place);
     return;
   }
   change([&](SettingsModel& m) { m.*field->text = text; });

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/colour_scheme.h"
 #include "app/options_controls.h"
@@ -59,13 +60,20 @@ class TFormOptions : public win32::Window, public SchemedWindow {
   void dpi_changed(int dpi);
   void fill_lists();
   void show_model();
+  // "Autorun with Windows" shows whether the entry is there.
+  void show_autorun();
   void show_sound_page();
+  // The chosen line read again while the Sound page is in sight.
+  void refresh_sound_page();
   void change(const std::function<void(SettingsModel&)>& edit);
   void on_command(int id, int code);
   void on_scroll(HWND bar);
   void edit_changed(int id);
   void edit_left(int id);
   void draw_font_button(const DRAWITEMSTRUCT& item);
+  // A caption that runs on past its field ("Position X ... pixels"): the
+  // words before the blanks left of the field, those after right of it.
+  void draw_split_caption(const DRAWITEMSTRUCT& item);
   void font_button_click(int id);
   void ButtonDefaultClick();
   void ButtonOKClick();
@@ -81,6 +89,9 @@ class TFormOptions : public win32::Window, public SchemedWindow {
   win32::UniqueGdi<HBRUSH> background_;
   std::map<int, HWND> controls_;
   std::map<HWND, int> page_of_;
+  // Each split caption and the field it sits around.
+  std::map<HWND, int> split_captions_;
+  int last_field_ = 0;
   std::map<int, win32::UniqueGdi<HFONT>> button_fonts_;
   std::unique_ptr<ui::TGradientButton> bar_;
   std::unique_ptr<ui::TGradientButton> default_;
@@ -96,6 +107,9 @@ class TFormOptions : public win32::Window, public SchemedWindow {
   HWND tips_ = nullptr;
   int page_ = 0;
   std::unique_ptr<SoundPage> sound_;
+  // The Sound page's lists as last filled, so that a refresh that changes
+  // only the box or the slider leaves an open list alone.
+  std::vector<std::string> sound_lists_[3];
   // Set while the window puts values into its own controls: the controls'
   // notifications then are no user's change.
   bool showing_ = false;

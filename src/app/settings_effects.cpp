@@ -16,8 +16,8 @@ std::string_view colour_scheme_name(int index) {
   return kColourSchemeItems[index];
 }
 
-void run_settings_effects(const SettingsModel* previous, SettingsModel& current, SettingsEffects& effects,
-                          bool& autorun_told) {
+void run_settings_effects(const SettingsModel* previous, const SettingsModel& current,
+                          SettingsEffects& effects) {
   // Whether a step runs: always on a load, else when its settings changed.
   const auto differs = [&](auto field) { return !previous || previous->*field != current.*field; };
 
@@ -31,20 +31,21 @@ void run_settings_effects(const SettingsModel* previous, SettingsModel& current,
   if (differs(&SettingsModel::minimize_to_tray) || differs(&SettingsModel::tray_visible) ||
       differs(&SettingsModel::tray_animate))
     effects.set_tray({current.tray_visible, current.tray_animate, current.minimize_to_tray});
-  if (differs(&SettingsModel::autorun)) {
-    if (const auto failure = effects.set_autorun(current.autorun); failure && current.autorun) {
-      // The box unchecks itself, and unchecking takes the removing path.
-      current.autorun = false;
-      effects.set_autorun(false);
-      if (!autorun_told) {
-        autorun_told = true;
-        effects.tell_autorun_failure(*failure);
-      }
-    }
-  }
   if (differs(&SettingsModel::colour_scheme))
     effects.ComboBoxColorSchemeChange(colour_scheme_name(current.colour_scheme));
   if (differs(&SettingsModel::quality)) effects.ComboBoxQualityChange(current.quality);
+}
+
+bool set_autorun_entry(bool on, SettingsEffects& effects, bool& told) {
+  if (const auto failure = effects.set_autorun(on)) {
+    // A half-made entry is taken away again.
+    if (on) effects.set_autorun(false);
+    if (!told) {
+      told = true;
+      effects.tell_autorun_failure(*failure);
+    }
+  }
+  return effects.autorun_present();
 }
 
 }  // namespace vantrel::app

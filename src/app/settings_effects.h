@@ -41,9 +41,13 @@ class SettingsEffects {
   virtual void set_properties_panel(bool shown) = 0;
   virtual void set_list_look(bool check_boxes, bool grid_lines) = 0;
   virtual void set_tray(const TrayLook& tray) = 0;
-  // Writes or removes the autorun entry; returns why it failed.
+  // Writes or removes the autorun entry; returns why it failed. Only a
+  // user's choice calls it: loading settings never touches the entry, which
+  // an installer or the user may have set on their own.
   virtual std::optional<std::string> set_autorun(bool on) = 0;
   virtual void tell_autorun_failure(const std::string& reason) = 0;
+  // Whether an entry starting this very program is there.
+  virtual bool autorun_present() const = 0;
   // ComboBoxColorSchemeChange: the scheme list's text, empty when the
   // stored index names no scheme.
   virtual void ComboBoxColorSchemeChange(std::string_view scheme_name) = 0;
@@ -59,10 +63,14 @@ std::string_view colour_scheme_name(int index);
 
 // Runs the effects in the settings file's order. Without a previous model
 // (a load, or "Default") every one runs, as loading runs every handler;
-// after a user's change only those whose settings differ. A failed autorun
-// unchecks the box in `current`, removes the entry again and is told once
-// per run (`autorun_told` remembers it).
-void run_settings_effects(const SettingsModel* previous, SettingsModel& current, SettingsEffects& effects,
-                          bool& autorun_told);
+// after a user's change only those whose settings differ. The autorun entry
+// is not among them: it follows the user's choices only (set_autorun_entry).
+void run_settings_effects(const SettingsModel* previous, const SettingsModel& current,
+                          SettingsEffects& effects);
+
+// The user's choice of "Autorun with Windows": writes or removes the entry
+// and answers whether it is there afterwards. A failed write removes what it
+// may have left and is told once per run (`told` remembers it).
+bool set_autorun_entry(bool on, SettingsEffects& effects, bool& told);
 
 }  // namespace vantrel::app

@@ -1,5 +1,7 @@
 #include "app/sound_page.h"
 
+#include <set>
+
 namespace vantrel::app {
 namespace {
 
@@ -8,6 +10,23 @@ bool within(int index, std::size_t count) {
 }
 
 }  // namespace
+
+std::vector<std::string> distinct_names(std::vector<std::string> names) {
+  const std::set<std::string> given(names.begin(), names.end());
+  std::set<std::string> taken;
+  for (std::string& name : names) {
+    if (taken.insert(name).second) continue;
+    for (int count = 2;; ++count) {
+      std::string numbered = name + " (" + std::to_string(count) + ")";
+      // A later item may bear that very name itself.
+      if (!given.contains(numbered) && taken.insert(numbered).second) {
+        name = std::move(numbered);
+        break;
+      }
+    }
+  }
+  return names;
+}
 
 SoundPage::SoundPage(audio::MixerDriver& driver, audio::TAudioMixer& mixer)
     : driver_(driver), mixer_(mixer) {}
@@ -19,6 +38,7 @@ void SoundPage::FormCreate() {
     driver_.get_dev_caps(id, caps);
     state_.mixers.push_back(audio::record_text(caps.szPname, sizeof caps.szPname));
   }
+  state_.mixers = distinct_names(std::move(state_.mixers));
   state_.mixer = state_.mixers.empty() ? -1 : 0;
   ComboBoxMixerChange();
 }
@@ -62,6 +82,26 @@ void SoundPage::click_box(bool checked) {
   CheckBoxClick();
 }
 
+bool SoundPage::refresh(bool keep_level) {
+  if (state_.detached || state_.volume < 0) return false;
+  audio::VolumeReading reading;
+  const audio::LineSelection selected = line();
+  mixer_.read_volume(selected.destination, selected.source, reading);
+  SoundPageState read = state_;
+  read.track_visible = !reading.volume_disabled;
+  if (read.track_visible && !keep_level) read.track_position = reading.left;
+  read.box_visible = !reading.mute_disabled;
+  if (read.box_visible) read.box_checked = reading.mute != 0;
+  if (read.track_visible == state_.track_visible && read.track_position == state_.track_position &&
+      read.box_visible == state_.box_visible && read.box_checked == state_.box_checked)
+    return false;
+  state_ = std::move(read);
+  mixer_busy_ = true;
+  shown();
+  mixer_busy_ = false;
+  return true;
+}
+
 void SoundPage::ComboBoxMixerChange() {
   if (within(state_.mixer, mixer_.device_count())) mixer_.set_mixer_id(state_.mixer);
   state_.volume_for.clear();
@@ -76,6 +116,7 @@ void SoundPage::ComboBoxMixerChange() {
       const audio::MixerLine& line = destinations->get(d)->line;
       state_.volume_for.push_back(audio::record_text(line.szName, sizeof line.szName));
     }
+    state_.volume_for = distinct_names(std::move(state_.volume_for));
   }
   if (!state_.volume_for.empty()) {
     state_.destination = 0;
@@ -99,6 +140,7 @@ void SoundPage::ComboBoxVolumeForChange() {
       const audio::MixerLine& line = destination->connections.get(s)->line;
       state_.volumes.push_back(audio::record_text(line.szName, sizeof line.szName));
     }
+    state_.volumes = distinct_names(std::move(state_.volumes));
   }
   if (!state_.volumes.empty()) {
     state_.volume = 0;

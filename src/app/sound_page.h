@@ -12,6 +12,12 @@ namespace vantrel::app {
 
 inline constexpr std::string_view kNoMixerItem = "No mixer present in the system !";
 
+// Names as a list shows them: a name that comes again gets its count in
+// brackets ("Master Volume (2)"), never one that is in the list already, so
+// that two devices or lines of one name can be told apart. Only what is
+// shown: the settings keep indices.
+std::vector<std::string> distinct_names(std::vector<std::string> names);
+
 // What the Options window's "Sound" page shows.
 struct SoundPageState {
   std::vector<std::string> mixers;      // ComboBoxMixer
@@ -61,6 +67,11 @@ class SoundPage {
   void choose_volume(int index);
   void move_track_bar(int position);
   void click_box(bool checked);
+  // Reads the chosen line again, so that the page shows its mute state (and
+  // its level, unless the user is moving the slider) after a hotkey or
+  // another program changed them; writes nothing. Tells on_shown only when
+  // something it shows changed, and answers whether it did.
+  bool refresh(bool keep_level);
 
   void ComboBoxMixerChange();
   void ComboBoxVolumeForChange();

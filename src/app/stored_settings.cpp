@@ -20,6 +20,13 @@ void StoredSettings::set_properties_panel(bool shown) {
 
 void StoredSettings::reset_to_defaults() {
   take_loaded(default_settings(screen_.height));
+  if (effects_ && effects_->autorun_present() != model_.autorun) set_autorun(model_.autorun);
+}
+
+void StoredSettings::set_autorun(bool on) {
+  model_.autorun = on;
+  if (effects_ && !set_autorun_entry(on, *effects_, autorun_failure_told_) && on) model_.autorun = false;
+  if (on_model_changed) on_model_changed();
 }
 
 std::optional<std::string> StoredSettings::save() {
@@ -33,7 +40,8 @@ void StoredSettings::change(const SettingsModel& model) {
   model_ = model;
   check_as_typed();
   apply_values();
-  if (effects_) run_settings_effects(&previous, model_, *effects_, autorun_failure_told_);
+  if (effects_) run_settings_effects(&previous, model_, *effects_);
+  if (model_.autorun != previous.autorun) return set_autorun(model_.autorun);
   if (on_model_changed) on_model_changed();
 }
 
@@ -66,7 +74,7 @@ void StoredSettings::take_loaded(SettingsModel model) {
     *text = field_left(field, field_changed(field, *text, screen_).text, screen_);
   }
   apply_values();
-  if (effects_) run_settings_effects(nullptr, model_, *effects_, autorun_failure_told_);
+  if (effects_) run_settings_effects(nullptr, model_, *effects_);
   if (on_model_changed) on_model_changed();
 }
 

@@ -46,8 +46,16 @@ class StoredSettings : public settings::SettingsStore {
   // effects whose settings differ run.
   void change(const SettingsModel& model);
   // "Default": every setting back to its default and applied as a load
-  // applies it; the file is left alone until the next save.
+  // applies it, and the autorun entry made to match the default, since the
+  // user asked for it; the file is left alone until the next save.
   void reset_to_defaults();
+  // The user ticked or cleared "Autorun with Windows": the entry is written
+  // or removed and the choice kept for the file. Nothing else touches the
+  // entry; a change() whose autorun differs comes here too.
+  void set_autorun(bool on);
+  // What the box shows: whether the entry is there (an installer, or the
+  // user through another copy, may have set it), not what the file holds.
+  bool autorun_present() const { return effects_ ? effects_->autorun_present() : model_.autorun; }
   // The positions checked against the screen once more, as start-up does
   // after loading (the screen may have changed since they were stored).
   void reapply_positions() override;

@@ -20,6 +20,10 @@ struct FileRead {
 // A save writes the new text under the file's name plus this, then renames
 // it over the file.
 inline constexpr std::string_view kSavingSuffix = ".saving";
+// Why a save failed when a folder bears the file's name: no rights or
+// attributes would help, only moving the folder away.
+inline constexpr std::string_view kFolderInTheWay =
+    "A folder of that name is in the way, so the file cannot be written there.";
 
 // Where initialisation files live. Paths are UTF-8.
 class ProfileStorage {

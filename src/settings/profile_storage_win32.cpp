@@ -64,6 +64,9 @@ FileRead Win32ProfileStorage::read(const std::string& path) {
   if (!file) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
+    const DWORD attributes = GetFileAttributesW(native_path(path).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+      return {FileRead::Status::failed, {}, std::string(kFolderInTheWay)};
     return {FileRead::Status::failed, {}, win32::error_text(error)};
   }
   FileRead result{FileRead::Status::ok, {}, {}};
@@ -83,6 +86,8 @@ std::optional<std::string> Win32ProfileStorage::replace(const std::string& path,
   const std::wstring saving = target + win32::widen(kSavingSuffix);
   WIN32_FILE_ATTRIBUTE_DATA target_data{};
   const bool exists = GetFileAttributesExW(target.c_str(), GetFileExInfoStandard, &target_data);
+  if (exists && (target_data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::string(kFolderInTheWay);
   // A file the user marked read-only stays as it is, as the system's own
   // profile functions would leave it.
   if (exists && (target_data.dwFileAttributes & FILE_ATTRIBUTE_READONLY))

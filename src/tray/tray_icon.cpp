@@ -114,6 +114,7 @@ void TTrayIcon::set_show_hint(bool show) {
 }
 
 void TTrayIcon::set_icon_visible(bool visible) {
+  lent_for_tray_ = false;
   if (visible) {
     add_icon();
   } else {
@@ -194,8 +195,15 @@ void TTrayIcon::taskbar_created() {
 }
 
 void TTrayIcon::go_to_tray() {
+  const bool lent = !icon_wanted();
   shell_.hide_application();
   set_icon_visible(true);
+  lent_for_tray_ = lent;
+}
+
+void TTrayIcon::application_shown() {
+  if (!lent_for_tray_) return;
+  set_icon_visible(false);
 }
 
 void TTrayIcon::application_minimized() {

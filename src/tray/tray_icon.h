@@ -43,9 +43,13 @@ class TTrayIcon {
   void set_cycle_interval(unsigned interval);
   void set_hint(std::string hint);
   void set_show_hint(bool show);
-  // IconVisible: adds or removes the icon.
+  // IconVisible: adds or removes the icon. The user's choice: an icon that
+  // was only lent for a trip to the tray stays from now on.
   void set_icon_visible(bool visible);
   bool icon_visible() const { return icon_visible_; }
+  // Whether the icon is there by the user's choice, not only as the way
+  // back from the tray.
+  bool icon_wanted() const { return icon_visible_ && !lent_for_tray_; }
   // Enabled false ignores every mouse notification: no event, no menu.
   void set_enabled(bool enabled) { enabled_ = enabled; }
   void set_popup_menu(const TrayMenu* menu) { popup_menu_ = menu; }
@@ -87,6 +91,9 @@ class TTrayIcon {
   void taskbar_created();
   // The application was minimized.
   void application_minimized();
+  // The application's window came back: an icon the user had switched off,
+  // added only to give a way back from the tray, goes again.
+  void application_shown();
 
  private:
   bool try_add();
@@ -107,6 +114,8 @@ class TTrayIcon {
   std::string hint_;
   bool show_hint_ = false;
   bool icon_visible_ = true;
+  // The icon was off when go_to_tray added it.
+  bool lent_for_tray_ = false;
   bool enabled_ = true;
   const TrayMenu* popup_menu_ = nullptr;
   bool left_popup_ = false;

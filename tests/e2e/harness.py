@@ -376,6 +376,13 @@ def list_rows(app):
     return [line.split("\t") for line in result.stdout.decode("utf-8").splitlines()]
 
 
+def box_texts(app):
+    """The texts of the open message boxes, line breaks written as \\n."""
+    helper = app.add_helper("window_texts.exe")
+    result = subprocess.run([WINE, helper, "boxes"], capture_output=True, timeout=30)
+    return [line.split("\t", 1)[-1] for line in result.stdout.decode("utf-8").splitlines()]
+
+
 def box_buttons(app):
     """The buttons of the open message boxes: their texts (without the
     mnemonic mark) to the screen points of their middles."""
@@ -397,3 +404,45 @@ def display_window(app):
         return None
     shown, left, top, right, bottom, text = result.stdout.decode("utf-8").rstrip("\r\n").split("\t", 5)
     return shown == "1", (int(left), int(top), int(right), int(bottom)), text
+
+
+def options_control_list(app):
+    """The Options window's controls in the window's order, each a dict:
+    id, class, visible, state (a box's mark, a list's selection), caret (in
+    an edit field, else -1), rect on the screen (left, top, right, bottom)
+    and text; [] when the window is not there."""
+    helper = app.add_helper("window_texts.exe")
+    result = subprocess.run([WINE, helper, "options"], capture_output=True, timeout=30)
+    controls = []
+    if result.returncode != 0:
+        return controls
+    for line in result.stdout.decode("utf-8").splitlines():
+        fields = line.rstrip("\r").split("\t", 9)
+        controls.append({
+            "id": int(fields[0]),
+            "class": fields[1],
+            "visible": fields[2] == "1",
+            "state": int(fields[3]),
+            "caret": int(fields[4]),
+            "rect": tuple(int(v) for v in fields[5:9]),
+            "text": fields[9] if len(fields) > 9 else "",
+        })
+    return controls
+
+
+def options_controls(app):
+    """The Options window's controls by identifier (captions that nothing
+    refers to share one, so only one of them is kept); {} when the window
+    is not there."""
+    return {control["id"]: control for control in options_control_list(app)}
+
+
+def dialog_controls(app):
+    """The controls of the open dialogs by identifier: (class, visible, text)."""
+    helper = app.add_helper("window_texts.exe")
+    result = subprocess.run([WINE, helper, "dialog"], capture_output=True, timeout=30)
+    controls = {}
+    for line in result.stdout.decode("utf-8").splitlines():
+        identifier, name, visible, text = (line.rstrip("\r").split("\t", 3) + [""])[:4]
+        controls[int(identifier)] = (name, visible == "1", text)
+    return controls

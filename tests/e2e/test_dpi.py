@@ -15,6 +15,7 @@ from harness import (
     Vantrel,
     geometry,
     log_pixels,
+    options_control_list,
     set_log_pixels,
     visible_windows,
     wait_until,
@@ -101,7 +102,7 @@ def run_at(dpi, test):
     app = Vantrel()
     test.addCleanup(app.remove)
     # No splash over the window's middle.
-    app.write("Settings.ini", "[General]\r\nLogo=0\r\n")
+    app.write("Settings.ini", "[General]\r\nLogo=0\r\n[VolumeProgress]\r\nY=700\r\n[OSD]\r\nY=300\r\n")
     app.start()
     size = SIZE_96 if dpi == 96 else SIZE_144
     window = find_window(size)
@@ -112,6 +113,62 @@ def run_at(dpi, test):
         [WINE, app.add_helper("list_rows.exe"), "--widths"], capture_output=True, timeout=30
     ).stdout.decode().split()
     return app, window, places, [int(w) for w in widths]
+
+
+# The captions drawn around their field, by the words before the blanks, on
+# their pages ("Volume progress" is page 1, "OSD" page 3), with the field.
+SPLIT_CAPTIONS = {
+    1: {"Incrase/Decrase volume by": 322, "Border width": 323, "Progress height": 324,
+        "Progress position X": 325, "Progress position Y": 326},
+    3: {"OSD remains visible for": 361, "Position X": 362, "Position Y": 363},
+}
+
+
+def is_ink(colour):
+    return sum(colour) < 3 * 140
+
+
+def check_split_captions(test, app, options, dpi):
+    """On both pages, every caption around a field shows its words before
+    the field whole (clear of the field, not cut at it) and its words after
+    it ("pixels", "sec.", "unit(s)")."""
+    factor = 1.5 if dpi == 144 else 1
+    ox, oy, _, _ = geometry(options)
+    for page, captions in SPLIT_CAPTIONS.items():
+        xdotool("mousemove", ox + int(30 * factor), oy + int(36 * factor), "click", "1")
+        time.sleep(0.4)
+        for _ in range(page):
+            xdotool("key", "Right")
+            time.sleep(0.2)
+        time.sleep(0.5)
+        listed = options_control_list(app)
+        controls = {c["id"]: c for c in listed}
+        shot = Screenshot()
+        labels = [c for c in listed if c["class"] == "Static" and c["visible"]]
+        for head, field_id in captions.items():
+            name = "%s at %d DPI" % (head, dpi)
+            label = next((c for c in labels if c["text"].startswith(head + "   ")), None)
+            test.assertIsNotNone(label, name)
+            left, top, right, bottom = label["rect"]
+            field = controls[field_id]["rect"]
+
+            def ink(x0, x1):
+                return sum(1 for x in range(x0, x1) for y in range(top, bottom) if is_ink(shot.pixel(x, y)))
+
+            test.assertGreater(ink(left, field[0]), 10, name + ": the words before the field")
+            test.assertEqual(ink(field[0] - 1, field[0]), 0, name + ": cut at the field")
+            test.assertGreater(ink(field[2], right), 10, name + ": the words after the field")
+            test.assertEqual(ink(right - 2, right), 0, name + ": the words after cut at the caption's end")
+
+
+def check_positions(test, app, dpi):
+    """The position fields show pixels of a 96-DPI screen at every DPI, as
+    Settings.ini holds them: a stored 300 is 300 at both; the limits are
+    the screen's size in those pixels (768 high at 96 DPI, 512 at 144), so
+    a stored 700 is kept at 96 and lowered to 512 - 60 at 144."""
+    controls = {c["id"]: c for c in options_control_list(app)}
+    test.assertEqual(controls[363]["text"], "300", dpi)
+    test.assertEqual(controls[326]["text"], "700" if dpi == 96 else "452", dpi)
 
 
 def compare_places(test, at96, at144):
@@ -157,6 +214,8 @@ class MainWindowAt144Dpi(unittest.TestCase):
         options96 = open_options(main96, 96)
         self.assertTrue(options96, "the Options window did not show at 96 DPI")
         options_at96 = Places(app96, "TFormOptions")
+        check_split_captions(self, app96, options96, 96)
+        check_positions(self, app96, 96)
         app96.remove()
         app, window, at144, widths144 = run_at(144, self)
 
@@ -205,6 +264,8 @@ class MainWindowAt144Dpi(unittest.TestCase):
         self.assertEqual(options_at96.size(), OPTIONS_96)
         self.assertGreater(len(options_at144.laid_out()), 40)
         compare_places(self, options_at96, options_at144)
+        check_split_captions(self, app, options, 144)
+        check_positions(self, app, 144)
 
 
 if __name__ == "__main__":

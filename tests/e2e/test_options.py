@@ -8,7 +8,19 @@ import signal
 import subprocess
 import time
 
-from harness import WINE, Screenshot, VantrelTest, geometry, read_ini, visible_windows, wait_until, xdotool
+from harness import (
+    WINE,
+    Screenshot,
+    VantrelTest,
+    geometry,
+    hotkeys_file,
+    dialog_controls,
+    options_controls,
+    read_ini,
+    visible_windows,
+    wait_until,
+    xdotool,
+)
 
 OPTIONS_SIZE = (492, 273)
 # Inside the Options window: the "General" tab and its "Color scheme" list,
@@ -17,6 +29,12 @@ GENERAL_TAB = (439, 36)
 SCHEME_LIST = (174, 120)
 HOTKEYS_LIST_TAB = (318, 36)
 SHOW_CHECK_BOXES = (40, 74)
+# The Options window's controls as window_texts.exe names them.
+AUTORUN_BOX = 401
+MUTE_BOX = 345
+PROGRESS_HEIGHT = 324
+OSD_X = 362
+PAGE_ORDER = ["Main Window", "Volume progress", "Sound", "OSD", "Hotkeys List", "Tray Icon", "General"]
 SCHEME_ORDER = ["_System (beta)", "Black", "Blue", "Green", "Purple", "Red", "Silver", "Yellow"]
 
 # Dark, light, list and window colours, written out as the schemes give them.
@@ -85,6 +103,183 @@ class OptionsTest(VantrelTest):
         moved = wait_until(lambda: geometry(window)[:2] == (0, 768 - 273), timeout=5)
         self.assertTrue(moved, "the title strip drags the Options window: %r" % (geometry(window),))
         return 0, 768 - 273
+
+
+    def turn_to(self, options, page):
+        """Turns to a page with the arrow keys from the first tab."""
+        ox, oy, _, _ = geometry(options)
+        xdotool("mousemove", ox + 30, oy + 36, "click", "1")
+        time.sleep(0.5)
+        for _ in range(PAGE_ORDER.index(page)):
+            xdotool("key", "Right")
+            time.sleep(0.2)
+        time.sleep(0.3)
+
+    def click_control(self, identifier, dx=None):
+        """Clicks a control of the Options window: its left part, or dx
+        pixels from its left edge."""
+        left, top, right, bottom = options_controls(self.app)[identifier]["rect"]
+        xdotool("mousemove", left + (dx if dx is not None else 7), (top + bottom) // 2)
+        time.sleep(0.3)
+        xdotool("click", "1")
+        time.sleep(0.3)
+
+    def control(self, identifier):
+        return options_controls(self.app).get(identifier)
+
+
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+
+
+def run_value():
+    """The data of the Run key's "Vantrel" value, or None."""
+    result = subprocess.run([WINE, "reg", "query", RUN_KEY, "/v", "Vantrel"], capture_output=True, text=True, timeout=60)
+    for line in result.stdout.splitlines():
+        parts = line.strip().split(None, 2)
+        if len(parts) == 3 and parts[0] == "Vantrel":
+            return parts[2]
+    return None
+
+
+def set_run_value(data):
+    result = subprocess.run(
+        [WINE, "reg", "add", RUN_KEY, "/v", "Vantrel", "/t", "REG_SZ", "/d", data, "/f"],
+        capture_output=True,
+        text=True,
+        timeout=60,
+    )
+    assert result.returncode == 0, result.stderr
+
+
+class Autorun(OptionsTest):
+    """The sign-in entry is the user's: no start writes or removes it; the
+    "Autorun with Windows" box shows whether it is there and a tick or an
+    untick writes or removes it."""
+
+    def test_first_start_leaves_the_run_key_and_the_box_writes_and_removes_it(self):
+        self.assertIsNone(run_value())
+        self.start()
+        time.sleep(2)
+        self.assertIsNone(run_value(), "a first start without Settings.ini adds no entry")
+        options = self.open_options()
+        self.move_options_below(options)
+        self.turn_to(options, "General")
+        self.assertEqual(self.control(AUTORUN_BOX)["state"], 0, "no entry: the box is clear")
+        self.click_control(AUTORUN_BOX)
+        expected = '"%s" hide' % self.app.exe_windows_path
+        self.assertTrue(wait_until(lambda: run_value() == expected, timeout=10), run_value())
+        self.assertEqual(self.control(AUTORUN_BOX)["state"], 1)
+        self.click_control(AUTORUN_BOX)
+        self.assertTrue(wait_until(lambda: run_value() is None, timeout=10), run_value())
+        self.assertEqual(self.control(AUTORUN_BOX)["state"], 0)
+        self.assertTrue(self.app.exit())
+        self.assertEqual(read_ini(self.app.file("Settings.ini"), "General")["Autorun"], "0")
+        self.assertIsNone(run_value(), "Exit leaves the entry as the user left it")
+
+    def test_entries_made_elsewhere_and_old_files_are_left_as_they_are(self):
+        # Another copy's entry: left alone, and not shown as this copy's.
+        elsewhere = '"C:\\Tools\\Vantrel\\Vantrel.exe" hide'
+        set_run_value(elsewhere)
+        self.start()
+        options = self.open_options()
+        self.move_options_below(options)
+        self.turn_to(options, "General")
+        self.assertEqual(self.control(AUTORUN_BOX)["state"], 0, "another copy's entry is not ours")
+        self.assertTrue(self.app.exit())
+        self.assertEqual(run_value(), elsewhere)
+
+        # An older version's file with Autorun=1 and its entry: both kept.
+        ours = '"%s" hide' % self.app.exe_windows_path
+        set_run_value(ours)
+        old = "[General]\r\nLogo=0\r\nAutorun=1\r\n"
+        self.app.write("Settings.ini", old)
+        self.start()
+        options = self.open_options()
+        self.move_options_below(options)
+        self.turn_to(options, "General")
+        self.assertEqual(self.control(AUTORUN_BOX)["state"], 1, "our entry shows ticked")
+        self.assertTrue(self.app.exit())
+        self.assertEqual(run_value(), ours)
+        with open(self.app.file("Settings.ini"), "rb") as handle:
+            self.assertIn(b"Autorun=1\r\n", handle.read())
+
+
+class SoundPageMute(OptionsTest):
+    """The Mute box shows the line's mute as it is, after a hotkey and while
+    the page stands."""
+
+    def setUp(self):
+        super().setUp()
+        self.app.write("Hotkeys.ini", hotkeys_file([(77, 1, 1, 0, 1, "VolumeMute")]))
+        self.app.write("Settings.ini", "[Tray]\r\nVisible=0\r\n[General]\r\nLogo=0\r\n")
+
+    def press_mute_over(self, window):
+        x, y, _, _ = geometry(window)
+        xdotool("mousemove", x + 200, y + 12, "click", "1")
+        time.sleep(0.3)
+        xdotool("key", "ctrl+alt+m")
+
+    def mute_box(self):
+        box = self.control(MUTE_BOX)
+        return box["state"] if box and box["visible"] else None
+
+    def test_the_box_follows_the_mute_hotkey(self):
+        self.start()
+        self.press_mute_over(self.main)
+        time.sleep(1)
+        options = self.open_options()
+        self.turn_to(options, "Sound")
+        self.assertTrue(wait_until(lambda: self.mute_box() == 1, timeout=5), "muted by the hotkey: ticked")
+        self.press_mute_over(options)
+        self.assertTrue(wait_until(lambda: self.mute_box() == 0, timeout=5), "unmuted while shown: cleared")
+        self.press_mute_over(options)
+        self.assertTrue(wait_until(lambda: self.mute_box() == 1, timeout=5))
+
+
+class NumberFields(OptionsTest):
+    def test_a_rejected_letter_keeps_the_caret_where_the_user_was_typing(self):
+        self.start()
+        options = self.open_options()
+        self.move_options_below(options)
+        self.turn_to(options, "Volume progress")
+        self.click_control(PROGRESS_HEIGHT, dx=40)
+        xdotool("key", "End", "shift+Home", "4", "5", "Left")
+        time.sleep(0.3)
+        self.assertEqual(self.control(PROGRESS_HEIGHT)["text"], "45")
+        xdotool("key", "q")
+        time.sleep(0.3)
+        field = self.control(PROGRESS_HEIGHT)
+        self.assertEqual((field["text"], field["caret"]), ("20", 1), "the reset value, the caret after its 2")
+        # Backspace takes the "2", and the 5 goes where the caret is.
+        xdotool("key", "BackSpace", "5")
+        self.assertTrue(wait_until(lambda: self.control(PROGRESS_HEIGHT)["text"] == "50", timeout=3),
+                        self.control(PROGRESS_HEIGHT))
+        self.assertTrue(self.app.exit())
+        self.assertEqual(read_ini(self.app.file("Settings.ini"), "VolumeProgress")["Height"], "50")
+
+
+# The font dialog's controls (dlgs.h): the face and size lists, the style
+# list, strikeout and underline, and the script list.
+FACE_LIST, SIZE_LIST, STYLE_LIST, STRIKEOUT, UNDERLINE, SCRIPT_LIST = 0x470, 0x472, 0x471, 0x410, 0x411, 0x474
+OSD_FONT_BUTTON = 364
+
+
+class FontDialog(OptionsTest):
+    def test_styles_are_not_offered_and_a_missing_face_opens_at_the_stored_size(self):
+        self.app.write("Settings.ini", "[OSD]\r\nFontName=Dungeon\r\nFontSize=20\r\n[General]\r\nLogo=0\r\n")
+        self.start()
+        options = self.open_options()
+        self.move_options_below(options)
+        self.turn_to(options, "OSD")
+        self.click_control(OSD_FONT_BUTTON, dx=40)
+        controls = wait_until(lambda: dialog_controls(self.app).get(FACE_LIST) and dialog_controls(self.app), timeout=10)
+        self.assertTrue(controls, "the font dialog opened")
+        shown = {identifier for identifier, (_, visible, _) in controls.items() if visible}
+        self.assertFalse(shown & {STYLE_LIST, STRIKEOUT, UNDERLINE, SCRIPT_LIST}, "bold, italic and the rest not offered")
+        self.assertTrue({FACE_LIST, SIZE_LIST} <= shown)
+        self.assertNotIn(controls[FACE_LIST][2], ("", "Dungeon"), "an installed face")
+        self.assertEqual(controls[SIZE_LIST][2], "20", "at the stored size")
+        xdotool("key", "Escape")
 
 
 class Scheme(OptionsTest):

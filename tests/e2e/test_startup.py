@@ -7,9 +7,11 @@ import subprocess
 import time
 
 from harness import (
+    BUILD,
     WINE,
     VantrelTest,
     box_buttons,
+    box_texts,
     computer_name,
     geometry,
     press_over,
@@ -131,6 +133,47 @@ class CommandLine(VantrelTest):
         process = self.app.start(" hide", path=self.app.exe_windows_path.lower())
         self.assertTrue(self.app.hidden_for(4))
         self.assertIsNone(process.poll(), "the program runs on, hidden")
+
+
+class StartedByOtherForms(VantrelTest):
+    """Only the word "hide" keeps the window hidden: a start by the bare
+    name from a prompt, or by an unquoted path, shows it."""
+
+    def start_from_cmd(self, line):
+        process = subprocess.Popen(
+            [WINE, "cmd", "/c", line], cwd=self.app.folder, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL
+        )
+        self.app.processes.append(process)
+        return process
+
+    def launch(self, command_line):
+        process = subprocess.Popen(
+            [WINE, os.path.join(BUILD, "launch.exe"), "--wait", command_line],
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+        )
+        self.app.processes.append(process)
+        return process
+
+    def test_bare_name_from_cmd_shows_the_window(self):
+        self.start_from_cmd("Vantrel.exe")
+        self.assertIsNotNone(self.app.main_window(), "typed at a prompt, the program shows itself")
+        self.assertTrue(self.app.exit())
+
+    def test_hide_in_another_place_and_case_keeps_it_hidden_and_a_bare_second_start_shows_it(self):
+        first = self.launch(self.app.exe_windows_path + " /x HIDE")
+        self.assertTrue(self.app.hidden_for(4), "an unquoted path with HIDE stays in the tray")
+        self.assertIsNone(first.poll())
+        second = self.start_from_cmd("vantrel")
+        self.assertIsNotNone(self.app.main_window(), "the second start hands over to the first")
+        self.assertEqual(second.wait(timeout=20), 0)
+        self.assertIsNone(first.poll(), "the first instance keeps running")
+        self.assertTrue(self.app.exit())
+
+    def test_an_unquoted_path_without_hide_shows_the_window(self):
+        self.launch(self.app.exe_windows_path + " hidden")
+        self.assertIsNotNone(self.app.main_window(), '"hidden" is not "hide"')
+        self.assertTrue(self.app.exit())
 
 
 class Closing(VantrelTest):
@@ -270,3 +313,26 @@ class FailedSave(VantrelTest):
         self.assertTrue(self.app.wait_ended(), self.windows_left())
         with open(self.app.file("Hotkeys.ini"), "rb") as handle:
             self.assertEqual(handle.read().decode("latin-1"), original)
+
+    def test_a_folder_in_the_settings_files_place_is_named_with_a_backslashed_path(self):
+        os.mkdir(self.app.file("Settings.ini"))
+        self.app.start()
+        self.assertIsNotNone(self.app.main_window())
+        self.app.context_menu_item(0)  # Exit: the settings are saved first
+        box = wait_until(lambda: [w for w in visible_windows() if geometry(w)[2:] != (542, 422)], timeout=10)
+        self.assertTrue(box, "Exit tells the save failed")
+        texts = wait_until(lambda: box_texts(self.app), timeout=5)
+        self.assertTrue(texts)
+        text = texts[0]
+        self.assertIn(self.app.exe_windows_path[: -len("Vantrel.exe")] + "Settings.ini", text)
+        self.assertNotIn("/", text, "the path as a user types it")
+        self.assertIn("A folder of that name is in the way", text)
+        self.assertIn("moving or renaming that folder", text)
+        self.assertNotIn("writable", text)
+        for _ in range(5):
+            self.answer_box(box[0], "Continue")
+            if self.app.wait_ended(timeout=5):
+                break
+        self.assertTrue(self.app.wait_ended(), self.windows_left())
+        self.assertTrue(os.path.isdir(self.app.file("Settings.ini")), "the folder is left alone")
+        self.assertEqual(read_ini(self.app.file("Hotkeys.ini"))["Count"], "20", "the hotkeys are still saved")

@@ -171,6 +171,24 @@ class MinimizeToTray(TrayTest):
         window = self.app.main_window(timeout=10)
         self.assertIsNotNone(window, "the icon brings it back in its normal size")
 
+    def test_an_icon_switched_off_goes_again_once_the_window_is_back(self):
+        self.settings(MainWindow={"MinimizeToTray": "1"}, Tray={"Visible": "0"})
+        self.app.start(" ")
+        window = self.app.main_window()
+        self.assertIsNotNone(window)
+        for trip in range(2):
+            with self.subTest(trip=trip):
+                self.minimize(window)
+                tray = tray_window(timeout=10)
+                self.assertIsNotNone(tray, "minimizing adds the icon as the way back")
+                click_at(icon_point(tray))
+                window = self.app.main_window(timeout=10)
+                self.assertIsNotNone(window)
+                self.assertTrue(tray_gone(), '"Visible" is off: the icon goes once the window is back')
+        self.assertTrue(self.app.exit())
+        with open(self.app.file("Settings.ini"), "rb") as handle:
+            self.assertIn(b"Visible=0\r\n", handle.read(), "the user's choice is kept")
+
 
 class NewTaskbar(TrayTest):
     def helper(self, command):

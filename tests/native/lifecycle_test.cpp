@@ -8,13 +8,14 @@
 
 #include "app/command_line.h"
 #include "app/save_failure_notice.h"
+#include "settings/profile_storage.h"
 
 namespace vantrel::app {
 namespace {
 
 constexpr const char* kPath = "C:\\Program Files\\Vantrel\\Vantrel.exe";
 
-TEST(CommandLine, DecidesWindowAndSplash) {
+TEST(CommandLine, OnlyTheWordHideKeepsTheWindowHidden) {
   const struct {
     std::string line;
     bool window;
@@ -23,16 +24,47 @@ TEST(CommandLine, DecidesWindowAndSplash) {
       {"\"C:\\Program Files\\Vantrel\\Vantrel.exe\"", true, true},
       {"\"c:\\program files\\vantrel\\VANTREL.EXE\" ", true, false},
       {"\"C:\\Program Files\\Vantrel\\Vantrel.exe\" hide", false, true},
-      {"\"C:\\Program Files\\Vantrel\\Vantrel.exe\"  ", false, true},
-      {"C:\\Program Files\\Vantrel\\Vantrel.exe", false, true},
-      {"\"C:\\Other\\Vantrel.exe\"", false, true},
-      {"", false, true},
+      {"\"C:\\Program Files\\Vantrel\\Vantrel.exe\" HIDE ", false, true},
+      {"\"C:\\Program Files\\Vantrel\\Vantrel.exe\"hide", false, true},
+      {"Vantrel.exe\thide", false, true},
+      {"Vantrel.exe /x \"hide\"", false, true},
+      {"\"C:\\Program Files\\Vantrel\\Vantrel.exe\"  ", true, true},
+      {"Vantrel.exe", true, true},
+      {"vantrel", true, true},
+      {"C:\\Program Files\\Vantrel\\Vantrel.exe", true, true},
+      {"\"C:\\Other\\Vantrel.exe\"", true, true},
+      {"", true, true},
+      // The word must stand alone: a folder or program called "hide", or a
+      // longer word, shows the window.
+      {"C:\\hide\\Vantrel.exe", true, true},
+      {"hide", true, true},
+      {"\"C:\\hide dir\\Vantrel.exe\" show", true, true},
+      {"Vantrel.exe hidden", true, true},
+      {"Vantrel.exe \"hide me\"", true, true},
+      {"Vantrel.exe \\\"hide\\\"", true, true},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(shows_main_window(c.line, kPath), c.window) << c.line;
+    EXPECT_EQ(shows_main_window(c.line), c.window) << c.line;
     EXPECT_EQ(shows_splash(true, c.line, kPath), c.splash) << c.line;
     EXPECT_FALSE(shows_splash(false, c.line, kPath)) << c.line;
   }
+}
+
+TEST(CommandLine, SplitsArgumentsAsTheSystemDoes) {
+  using Args = std::vector<std::string>;
+  const struct {
+    std::string line;
+    Args arguments;
+  } cases[] = {
+      {"\"C:\\a b\\V.exe\" one  two\tthree", {"one", "two", "three"}},
+      {"V.exe \"a b\" c\"d e\"f", {"a b", "cd ef"}},
+      {"V.exe a\\\\b c\\\\\"d e\"", {"a\\\\b", "c\\d e"}},
+      {"V.exe \\\"x\\\" \"say \"\"hi\"\"\"", {"\"x\"", "say \"hi\""}},
+      {"\"C:\\unclosed V.exe hide", {}},
+      {"V.exe \"\" end", {"", "end"}},
+      {"   ", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(command_line_arguments(c.line), c.arguments) << c.line;
 }
 
 class Recorder : public StartupHost, public ShutdownHost {
@@ -158,10 +190,35 @@ TEST(SaveFailureNotice, TellsOncePerFile) {
   SaveFailureNotice notice;
   const auto first = notice.message_for("C:\\V/Hotkeys.ini", "Access denied.");
   ASSERT_TRUE(first);
-  EXPECT_NE(first->find("C:\\V/Hotkeys.ini"), std::string::npos);
+  EXPECT_NE(first->find("C:\\V\\Hotkeys.ini"), std::string::npos);
   EXPECT_NE(first->find("Access denied."), std::string::npos);
   EXPECT_FALSE(notice.message_for("C:\\V/Hotkeys.ini", "Sharing violation."));
   EXPECT_TRUE(notice.message_for("C:\\V/Settings.ini", "Access denied."));
+}
+
+TEST(SaveFailureNotice, ShowsThePathWithBackslashesAndWhatHelps) {
+  const std::string folder_reason(settings::kFolderInTheWay);
+  SaveFailureNotice notice;
+  const auto shown = notice.message_for("Z:\\tmp\\t2/Settings.ini", folder_reason);
+  ASSERT_TRUE(shown);
+  EXPECT_NE(shown->find("\nZ:\\tmp\\t2\\Settings.ini\n"), std::string::npos) << *shown;
+  EXPECT_EQ(shown->find('/'), std::string::npos) << *shown;
+
+  const struct {
+    std::string reason;
+    const char* helps;
+    const char* not_said;
+  } cases[] = {
+      {folder_reason, "after moving or renaming that folder", "writable"},
+      {"Access is denied.", "after making the file writable", "folder"},
+  };
+  for (const auto& c : cases) {
+    const std::string exit = exit_save_failure_message("C:/Users/ann/Vantrel/Hotkeys.ini", c.reason);
+    EXPECT_NE(exit.find("C:\\Users\\ann\\Vantrel\\Hotkeys.ini"), std::string::npos) << exit;
+    EXPECT_NE(exit.find(c.reason), std::string::npos) << exit;
+    EXPECT_NE(exit.find(c.helps), std::string::npos) << exit;
+    EXPECT_EQ(exit.find(c.not_said), std::string::npos) << exit;
+  }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ class RecordingEffects : public SettingsEffects {
  public:
   std::vector<std::string> log;
   std::optional<std::string> autorun_failure;
+  bool entry = false;  // the Run value as the registry holds it
 
   void set_window_layers(const WindowLayers& l) override {
     log.push_back("layers " + std::to_string(l.colour_key) + std::to_string(l.blending) + " " +
@@ -32,9 +33,12 @@ class RecordingEffects : public SettingsEffects {
   }
   std::optional<std::string> set_autorun(bool on) override {
     log.push_back("autorun " + std::to_string(on));
-    return on ? autorun_failure : std::nullopt;
+    if (on && autorun_failure) return autorun_failure;
+    entry = on;
+    return std::nullopt;
   }
   void tell_autorun_failure(const std::string& reason) override { log.push_back("told " + reason); }
+  bool autorun_present() const override { return entry; }
   void ComboBoxColorSchemeChange(std::string_view name) override {
     log.push_back("scheme '" + std::string(name) + "'");
   }
@@ -54,13 +58,84 @@ TEST(SettingsEffects, ALoadRunsEveryStepInTheFilesOrder) {
   settings.set_effects(&effects);
   settings.load();
   EXPECT_EQ(effects.log, (std::vector<std::string>{"layers 11 102", "panel 0", "list 01", "tray 101",
-                                                   "autorun 0", "scheme 'Red'", "quality 2"}));
+                                                   "scheme 'Red'", "quality 2"}));
 
   // Loading the same values again runs every step again, as the loader
-  // always did: the autorun entry is rewritten at each start.
+  // always did.
   effects.log.clear();
   settings.load();
-  EXPECT_EQ(effects.log.size(), 7u);
+  EXPECT_EQ(effects.log.size(), 6u);
+}
+
+// The sign-in entry is the user's: no start, whatever the file says or
+// whether there is one, writes or removes it, and the file keeps its value.
+TEST(SettingsEffects, LoadingNeverTouchesTheAutorunEntry) {
+  const struct {
+    const char* file;  // nullptr: no Settings.ini
+    bool entry;
+    bool stored;
+  } cases[] = {
+      {nullptr, false, true},
+      {nullptr, true, true},
+      {"[General]\r\nAutorun=1\r\n", false, true},
+      {"[General]\r\nAutorun=1\r\n", true, true},
+      {"[General]\r\nAutorun=0\r\n", true, false},
+      {"[General]\r\nAutorun=0\r\n", false, false},
+  };
+  for (const auto& c : cases) {
+    testing::MemoryStorage storage;
+    if (c.file) storage.files["S.ini"] = c.file;
+    StoredSettings settings(storage, "S.ini", kScreen);
+    RecordingEffects effects;
+    effects.entry = c.entry;
+    settings.set_effects(&effects);
+    settings.load();
+    settings.reapply_positions();
+    const std::string label = std::string(c.file ? c.file : "no file") + " entry " + std::to_string(c.entry);
+    for (const std::string& step : effects.log) EXPECT_NE(step.substr(0, 7), "autorun") << label;
+    EXPECT_EQ(effects.entry, c.entry) << label;
+    EXPECT_EQ(settings.autorun_present(), c.entry) << label << ": the box shows the entry";
+    EXPECT_EQ(settings.model().autorun, c.stored) << label;
+    ASSERT_EQ(settings.save(), std::nullopt);
+    if (c.file) {
+      EXPECT_EQ(storage.files["S.ini"].find(c.file), 0u) << label << ": saved back as it was";
+    }
+  }
+}
+
+TEST(SettingsEffects, TheUsersTickWritesTheEntryEvenWhenTheFileAlreadySaidSo) {
+  testing::MemoryStorage storage;
+  storage.files["S.ini"] = "[General]\r\nAutorun=1\r\n";
+  StoredSettings settings(storage, "S.ini", kScreen);
+  RecordingEffects effects;
+  settings.set_effects(&effects);
+  int shown = 0;
+  settings.on_model_changed = [&] { ++shown; };
+  settings.load();
+  ASSERT_FALSE(settings.autorun_present());
+  effects.log.clear();
+  shown = 0;
+
+  settings.set_autorun(true);
+  EXPECT_EQ(effects.log, (std::vector<std::string>{"autorun 1"}));
+  EXPECT_TRUE(effects.entry);
+  EXPECT_TRUE(settings.autorun_present());
+  EXPECT_EQ(shown, 1) << "the Options window hears of it";
+
+  settings.set_autorun(false);
+  EXPECT_FALSE(effects.entry);
+  EXPECT_FALSE(settings.model().autorun);
+  ASSERT_EQ(settings.save(), std::nullopt);
+  EXPECT_NE(storage.files["S.ini"].find("Autorun=0\r\n"), std::string::npos);
+
+  // A change of the whole model that flips the box goes the same way.
+  effects.log.clear();
+  SettingsModel model = settings.model();
+  model.autorun = true;
+  model.alpha = 6;
+  settings.change(model);
+  EXPECT_EQ(effects.log, (std::vector<std::string>{"layers 01 153", "autorun 1"}));
+  EXPECT_TRUE(effects.entry);
 }
 
 TEST(SettingsEffects, AUserChangeRunsOnlyTheStepsItTouches) {
@@ -80,6 +155,7 @@ TEST(SettingsEffects, AUserChangeRunsOnlyTheStepsItTouches) {
       {[](SettingsModel& m) { m.minimize_to_tray = true; }, {"tray 111"}},
       {[](SettingsModel& m) { m.tray_visible = false; }, {"tray 010"}},
       {[](SettingsModel& m) { m.autorun = false; }, {"autorun 0"}},
+      {[](SettingsModel& m) { m.logo = false; }, {}},
       {[](SettingsModel& m) { m.colour_scheme = 9; }, {"scheme ''"}},
       {[](SettingsModel& m) { m.quality = 1; }, {"quality 1"}},
       {[](SettingsModel& m) { m.step = 0; }, {}},
@@ -97,6 +173,7 @@ TEST(SettingsEffects, AUserChangeRunsOnlyTheStepsItTouches) {
 
 TEST(SettingsEffects, AFailedAutorunUnchecksTheBoxRemovesTheEntryAndIsToldOnce) {
   testing::MemoryStorage storage;
+  storage.files["S.ini"] = "[General]\r\nAutorun=0\r\n";
   StoredSettings settings(storage, "S.ini", kScreen);
   RecordingEffects effects;
   effects.autorun_failure = "Access is denied.";
@@ -104,15 +181,17 @@ TEST(SettingsEffects, AFailedAutorunUnchecksTheBoxRemovesTheEntryAndIsToldOnce) 
   int shown = 0;
   settings.on_model_changed = [&] { ++shown; };
   settings.load();
+  ASSERT_EQ(shown, 1);
+  effects.log.clear();
+
+  settings.set_autorun(true);
   EXPECT_FALSE(settings.model().autorun) << "the box unchecks itself";
-  EXPECT_EQ(shown, 1) << "the Options window hears of it";
-  EXPECT_EQ(std::vector<std::string>(effects.log.begin() + 4, effects.log.begin() + 7),
-            (std::vector<std::string>{"autorun 1", "autorun 0", "told Access is denied."}));
+  EXPECT_FALSE(settings.autorun_present());
+  EXPECT_EQ(shown, 2) << "the Options window hears of it";
+  EXPECT_EQ(effects.log, (std::vector<std::string>{"autorun 1", "autorun 0", "told Access is denied."}));
 
   effects.log.clear();
-  SettingsModel model = settings.model();
-  model.autorun = true;
-  settings.change(model);
+  settings.set_autorun(true);
   EXPECT_EQ(effects.log, (std::vector<std::string>{"autorun 1", "autorun 0"})) << "told once per run";
   EXPECT_FALSE(settings.model().autorun);
 
@@ -133,9 +212,16 @@ TEST(SettingsEffects, DefaultAppliesEveryDefaultAndLeavesTheFile) {
   settings.reset_to_defaults();
   EXPECT_EQ(settings.model(), default_settings(768));
   EXPECT_EQ(settings.display().visible_ms, 2000);
+  // "Default" is the user's choice of every default, the entry's too.
   EXPECT_EQ(effects.log, (std::vector<std::string>{"layers 00 255", "panel 1", "list 10", "tray 110",
-                                                   "autorun 1", "scheme 'Blue'", "quality 0"}));
+                                                   "scheme 'Blue'", "quality 0", "autorun 1"}));
+  EXPECT_TRUE(effects.entry);
   EXPECT_EQ(storage.files["S.ini"], before);
+
+  // With the entry already there, nothing is written again.
+  effects.log.clear();
+  settings.reset_to_defaults();
+  EXPECT_EQ(effects.log.size(), 6u);
 }
 
 TEST(SettingsEffects, TypingRuleHoldsForAChangeTheLeavingRuleDoesNot) {

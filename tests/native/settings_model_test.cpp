@@ -254,6 +254,33 @@ TEST(OptionsRules, NumericFieldsWhileTypingAndOnLeaving) {
   }
 }
 
+// A careless keystroke corrected by the typing rule: the caret stays where
+// the user was typing, inside the text the field now holds.
+TEST(OptionsRules, TheCaretStaysWhereTheUserWasTyping) {
+  const ScreenSize screen{1024, 768};
+  const struct {
+    EditField field;
+    const char* typed;
+    int caret;  // after the keystroke
+    int expected;
+  } cases[] = {
+      {EditField::progress_height, "45x", 3, 2},   // a letter at the end: "20", caret at its end
+      {EditField::progress_height, "4x5", 2, 1},   // in the middle: between "2" and "0"
+      {EditField::progress_height, "x45", 1, 0},   // at the front stays at the front
+      {EditField::osd_y, "71x9", 3, 2},            // "668": before its last digit
+      {EditField::osd_x, "1x00000", 2, 1},         // reset "100"
+      {EditField::progress_y, "9999x", 5, 3},      // past the reset "708": its end
+      {EditField::progress_height, "150", 3, 3},   // over the limit: "100", no character taken
+      {EditField::progress_height, "1500", 2, 2},  // a digit typed inside, clamped
+      {EditField::progress_x, "9000", 4, 3},       // "462" is shorter: its end
+  };
+  for (const auto& c : cases) {
+    const FieldText checked = field_changed(c.field, c.typed, screen);
+    ASSERT_NE(checked.text, c.typed) << c.typed << ": the rule corrects it";
+    EXPECT_EQ(caret_after_check(checked, c.caret), c.expected) << c.typed;
+  }
+}
+
 TEST(OptionsRules, AlphaSlider) {
   const struct {
     int position;

@@ -175,6 +175,73 @@ TEST(SoundPage, SliderAndBoxWriteBothChannelsAndTheMuteState) {
   EXPECT_EQ(p.writes(), (std::vector<std::string>{"set 31 9000", "set 3 1 0"}));
 }
 
+// A mute hotkey, or another program, changes the line while the page
+// stands: reading it again shows the new state and writes nothing back.
+TEST(SoundPage, RefreshShowsTheLinesMuteAndLevelAsTheyAreNow) {
+  Page p({sound_card(), headset()});
+  auto& speakers = p.driver.devices[0].destinations[0].line;
+  ASSERT_FALSE(p.state().box_checked);
+  const int shown_before = p.shown_count;
+  EXPECT_FALSE(p.page->refresh(false)) << "nothing changed: nothing to show";
+  EXPECT_EQ(p.shown_count, shown_before);
+
+  speakers.controls[1].values = {1};
+  speakers.controls[0].values = {7000, 3000};
+  EXPECT_TRUE(p.page->refresh(false));
+  EXPECT_TRUE(p.state().box_checked);
+  EXPECT_TRUE(p.box_shown);
+  EXPECT_EQ(p.state().track_position, 7000);
+  EXPECT_EQ(p.shown_count, shown_before + 1);
+
+  // While the user moves the slider its place is theirs; the box still follows.
+  speakers.controls[1].values = {0};
+  speakers.controls[0].values = {9000, 9000};
+  EXPECT_TRUE(p.page->refresh(true));
+  EXPECT_FALSE(p.state().box_checked);
+  EXPECT_EQ(p.state().track_position, 7000);
+  EXPECT_TRUE(p.writes().empty()) << "a refresh only reads, the box's click included";
+  EXPECT_FALSE(p.page->mixer_busy());
+
+  // Another line chosen: its own mute is what is read again.
+  p.page->choose_mixer(1);
+  p.driver.devices[1].destinations[0].line.controls[1].values = {0};
+  EXPECT_TRUE(p.page->refresh(false));
+  EXPECT_FALSE(p.state().box_checked);
+  EXPECT_TRUE(p.writes().empty());
+}
+
+TEST(SoundPageNames, ARepeatedNameGetsItsCountInBrackets) {
+  using Names = std::vector<std::string>;
+  const struct {
+    Names given, shown;
+  } cases[] = {
+      {{"PulseAudio", "PulseAudio"}, {"PulseAudio", "PulseAudio (2)"}},
+      {{"Master Volume", "Wave", "Master Volume", "Master Volume"},
+       {"Master Volume", "Wave", "Master Volume (2)", "Master Volume (3)"}},
+      // A name that is in the list already is never made for another item.
+      {{"Mic", "Mic", "Mic (2)"}, {"Mic", "Mic (3)", "Mic (2)"}},
+      {{"Mic (2)", "Mic", "Mic"}, {"Mic (2)", "Mic", "Mic (3)"}},
+      {{"", ""}, {"", " (2)"}},
+      {{"CD", "Line In"}, {"CD", "Line In"}},
+      {{}, {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(distinct_names(c.given), c.shown);
+}
+
+// Two devices and two lines of one name: the lists tell them apart, and what
+// is chosen and stored is still the position.
+TEST(SoundPage, DevicesAndLinesOfOneNameAreToldApart) {
+  FakeDevice second = sound_card();
+  second.destinations[0].sources[0] = line(130, "Speakers", 1, {volume_control(71, {4321})});
+  Page p({sound_card(), second});
+  EXPECT_EQ(p.state().mixers, (std::vector<std::string>{"Fake Audio", "Fake Audio (2)"}));
+  EXPECT_EQ(p.page->select_stored(1, 1), (std::pair{1, 1}));
+  EXPECT_EQ(p.mixer->mixer_id(), 1);
+  EXPECT_EQ(p.state().volumes, (std::vector<std::string>{"Speakers", "Speakers (2)", "Wave"}));
+  EXPECT_EQ(p.state().track_position, 4321) << "the second device's own source";
+  EXPECT_EQ(p.page->line().source, 0);
+}
+
 TEST(SoundPage, NoDeviceShowsTheMessageAndEveryControlActsOnNothing) {
   Page p({});
   const SoundPageState& s = p.state();
@@ -186,6 +253,7 @@ TEST(SoundPage, NoDeviceShowsTheMessageAndEveryControlActsOnNothing) {
   p.page->choose_mixer(0);
   p.page->move_track_bar(100);
   p.page->click_box(true);
+  EXPECT_FALSE(p.page->refresh(false));
   EXPECT_TRUE(p.driver.log.empty());
   EXPECT_EQ(p.state().mixers.size(), 1u);
   EXPECT_EQ(p.page->select_stored(3, 2), (std::pair{0, 0}));

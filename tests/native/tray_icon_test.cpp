@@ -392,6 +392,35 @@ TEST_F(TrayIconTest, MinimizeGoesToTheTrayOnlyWhenAskedTo) {
   EXPECT_TRUE(icon.icon_visible());
 }
 
+// The icon the user switched off is only lent for the trip to the tray; an
+// icon they want stays. A settings change meanwhile keeps the way back.
+TEST_F(TrayIconTest, AnIconSwitchedOffGoesAgainOnceTheWindowIsBack) {
+  icon.set_minimize_to_tray(true);
+  icon.application_shown();
+  EXPECT_TRUE(icon.icon_visible()) << "an icon the user wants is no loan";
+
+  apply_tray_options(icon, {false, true, true});
+  shell.clear();
+  icon.application_minimized();
+  EXPECT_FALSE(icon.icon_wanted());
+  apply_tray_options(icon, {false, false, true});
+  EXPECT_TRUE(icon.icon_visible()) << "still the way back while the window is in the tray";
+  icon.application_shown();
+  EXPECT_EQ(shell.log, (Events{"hide application", "add 0 'Vantrel'", "modify 4", "delete"}));
+  EXPECT_FALSE(icon.icon_visible());
+  shell.clear();
+  icon.application_shown();
+  EXPECT_EQ(shell.log, Events{}) << "returned once";
+
+  // "Visible" ticked while in the tray: the icon is the user's again.
+  icon.application_minimized();
+  apply_tray_options(icon, {true, false, true});
+  shell.clear();
+  icon.application_shown();
+  EXPECT_EQ(shell.log, Events{});
+  EXPECT_TRUE(icon.icon_wanted());
+}
+
 TEST(TrayIconStart, StartMinimizedHidesTheApplicationThenAddsTheIcon) {
   FakeShell shell;
   TTrayIcon icon(shell);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/options_controls.h"
+
 #include <utility>
 #include <vector>
 
@@ -10,6 +12,34 @@ namespace {
 
 bool overlap(const ui::Rect& a, const ui::Rect& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Captions that run on past their field are drawn in two parts around it:
+// the split keeps both parts' words exactly, and every such caption has a
+// field inside its span with room before and after it.
+TEST(OptionsCaptions, EachSplitCaptionGoesAroundItsField) {
+  EXPECT_EQ(split_caption("Position X                   pixels"),
+            (std::pair<std::string_view, std::string_view>{"Position X", "pixels"}));
+  EXPECT_EQ(split_caption("Incrase/Decrase volume by                       unit(s)"),
+            (std::pair<std::string_view, std::string_view>{"Incrase/Decrase volume by", "unit(s)"}));
+  EXPECT_EQ(split_caption("Alpha Blend/Opacity"), std::nullopt);
+  EXPECT_EQ(split_caption("Select the Mixer and the volume that the application is controling"),
+            std::nullopt);
+  EXPECT_EQ(split_caption("trailing   "), std::nullopt);
+
+  int split = 0;
+  const ControlPlace* field = nullptr;
+  for (const ControlPlace& place : options_controls()) {
+    if (place.kind == ControlKind::list || place.kind == ControlKind::edit) field = &place;
+    if (place.kind != ControlKind::label || !split_caption(place.caption)) continue;
+    ++split;
+    ASSERT_NE(field, nullptr) << place.caption;
+    EXPECT_EQ(field->page, place.page) << place.caption;
+    EXPECT_GT(field->x, place.x + 40) << place.caption << ": room for the words before";
+    EXPECT_GE(place.x + place.width - (field->x + field->width), 30)
+        << place.caption << ": room for the words after";
+  }
+  EXPECT_EQ(split, 8) << "the bar's four, its step and the OSD page's three";
 }
 
 TEST(MainWindowHeight, ThePanelShowsOrTheShorterWindowCutsItOff) {

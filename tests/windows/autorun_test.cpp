@@ -80,6 +80,45 @@ TEST_F(AutorunTest, UncheckingRemovesOursFromBothKeysAndNothingElse) {
   EXPECT_EQ(autorun.set(false), std::nullopt) << "nothing left to remove is no failure";
 }
 
+// What the "Autorun with Windows" box shows: an entry, in either key, that
+// starts this very program, however its path is written.
+TEST_F(AutorunTest, PresentOnlyForAnEntryThatStartsThisProgram) {
+  const Autorun spaced(kProgram);
+  const Autorun plain(L"D:\\Apps\\Vantrel.exe");
+  const struct {
+    HKEY root;
+    const wchar_t* data;  // nullptr: no entry
+    bool spaced_present, plain_present;
+  } cases[] = {
+      {HKEY_CURRENT_USER, nullptr, false, false},
+      {HKEY_CURRENT_USER, L"\"C:\\Program Files\\Vantrel Test\\Vantrel.exe\" hide", true, false},
+      {HKEY_CURRENT_USER, L"\"c:\\program files\\vantrel test\\VANTREL.EXE\"", true, false},
+      {HKEY_CURRENT_USER, L"D:\\Apps\\Vantrel.exe hide", false, true},
+      {HKEY_CURRENT_USER, L"\"D:\\Apps\\Vantrel.exe\"", false, true},
+      {HKEY_CURRENT_USER, L"\"D:\\Other\\Vantrel.exe\" hide", false, false},
+      {HKEY_CURRENT_USER, L"D:\\Apps\\Vantrel.exe.bak", false, false},
+      {HKEY_LOCAL_MACHINE, L"\"D:\\Apps\\Vantrel.exe\" hide", false, true},
+  };
+  for (const auto& c : cases) {
+    TearDown();
+    if (c.data) {
+      ASSERT_EQ(write_run_value(c.root, L"Vantrel", c.data), ERROR_SUCCESS);
+    }
+    const std::wstring label = c.data ? c.data : L"no entry";
+    EXPECT_EQ(spaced.present(), c.spaced_present) << std::string(label.begin(), label.end());
+    EXPECT_EQ(plain.present(), c.plain_present) << std::string(label.begin(), label.end());
+  }
+  // Another program's value of another name is no entry of ours.
+  TearDown();
+  ASSERT_EQ(write_run_value(HKEY_CURRENT_USER, L"Other Program", L"D:\\Apps\\Vantrel.exe"), ERROR_SUCCESS);
+  EXPECT_FALSE(plain.present());
+  // Written by the program itself, it is there; removed, it is not.
+  ASSERT_EQ(spaced.set(true), std::nullopt);
+  EXPECT_TRUE(spaced.present());
+  ASSERT_EQ(spaced.set(false), std::nullopt);
+  EXPECT_FALSE(spaced.present());
+}
+
 TEST_F(AutorunTest, AKeyThatCannotBeOpenedIsAFailureWithTheSystemsReason) {
   // A key handle that has been closed names no key.
   HKEY closed = nullptr;

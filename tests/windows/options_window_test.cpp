@@ -18,6 +18,7 @@
 #include "app/options_window_win32.h"
 #include "app/stored_settings.h"
 #include "memory_storage.h"
+#include "win32/text.h"
 
 namespace vantrel::app {
 namespace {
@@ -88,6 +89,44 @@ TEST(OptionsWindow, NumericFieldsApplyTheirRulesToTheSettings) {
   SetFocus(options.control(kEditProgressY));
   EXPECT_EQ(text_of(x), L"7");
   EXPECT_EQ(options.settings.display().bar_x, "7");
+}
+
+// Keys typed into the real edit control: a rejected letter leaves the caret
+// where the user was typing, so that the next key lands there.
+TEST(OptionsWindow, ARejectedLetterKeepsTheCaretWhereTheUserWasTyping) {
+  Options options;
+  const struct {
+    int field;
+    const wchar_t* before;
+    int caret;
+    wchar_t letter;
+    const wchar_t* shown;
+    int caret_after;
+  } cases[] = {
+      {kEditProgressHeight, L"45", 2, L'x', L"20", 2},
+      {kEditProgressHeight, L"45", 1, L'q', L"20", 1},
+      {kEditOSDX, L"370", 1, L'-', L"100", 1},
+      {kEditOSDX, L"370", 3, L'k', L"100", 3},
+  };
+  for (const auto& c : cases) {
+    const HWND field = options.control(c.field);
+    SetWindowTextW(field, c.before);
+    SendMessageW(field, EM_SETSEL, c.caret, c.caret);
+    SendMessageW(field, WM_CHAR, c.letter, 0);
+    EXPECT_EQ(text_of(field), c.shown) << c.before << " + " << static_cast<char>(c.letter);
+    DWORD start = 0, end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(static_cast<int>(start), c.caret_after) << c.before << " + " << static_cast<char>(c.letter);
+    EXPECT_EQ(end, start);
+  }
+  // The next keys act at the caret: after "100" took the place of "12z",
+  // a backspace and a digit there give "150" (at the front, "5100" would
+  // have been cut to the limit).
+  const HWND x = options.control(kEditOSDX);
+  SetWindowTextW(x, L"12");
+  SendMessageW(x, EM_SETSEL, 2, 2);
+  for (const wchar_t key : {L'z', L'\b', L'5'}) SendMessageW(x, WM_CHAR, key, 0);
+  EXPECT_EQ(text_of(x), L"150");
 }
 
 TEST(OptionsWindow, SliderCheckBoxesAndListsChangeTheSettings) {
@@ -208,6 +247,36 @@ TEST(OptionsWindow, FontDialogOpensAndTheConfirmedFontIsApplied) {
   EXPECT_EQ(font.points, 24);
   EXPECT_EQ(font.colour, base::rgb(255, 0, 0));
   EXPECT_EQ(options.settings.display().text_font.face, font.name);
+}
+
+// The dialog offers only what the settings keep, and a stored face that is
+// not installed opens on an installed face at the stored size.
+TEST(OptionsWindow, FontDialogOffersWhatIsKeptOnAnInstalledFace) {
+  Options options;
+  options.storage.files["S.ini"] = "[OSD]\r\nFontName=No Such Face Vantrel\r\nFontSize=20\r\n";
+  options.settings.load();
+  std::wstring face, size;
+  bool hidden = true;
+  bool faces_and_colours_shown = true;
+  DialogDriver driver(options.window.handle(), [&](HWND dialog) {
+    for (const int item : {cmb2, chx1, chx2, cmb5})
+      hidden = hidden && !IsWindowVisible(GetDlgItem(dialog, item));
+    for (const int item : {cmb1, cmb3, cmb4})
+      faces_and_colours_shown = faces_and_colours_shown && IsWindowVisible(GetDlgItem(dialog, item));
+    face = text_of(GetDlgItem(dialog, cmb1));
+    size = text_of(GetDlgItem(dialog, cmb3));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  SendMessageW(options.control(kButtonOSDFont), BM_CLICK, 0, 0);
+  ASSERT_TRUE(driver.found()) << "the font dialog opened";
+  EXPECT_TRUE(hidden) << "style, underline, strikeout and script are not offered";
+  EXPECT_TRUE(faces_and_colours_shown);
+  EXPECT_FALSE(face.empty());
+  EXPECT_NE(face, L"No Such Face Vantrel");
+  EXPECT_EQ(size, L"20") << win32::narrow(face);
+  const FontSetting& font = options.settings.model().osd_font;
+  EXPECT_EQ(win32::widen(font.name), face) << "confirmed, the face offered is kept";
+  EXPECT_EQ(font.points, 20);
 }
 
 }  // namespace

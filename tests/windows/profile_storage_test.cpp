@@ -135,6 +135,21 @@ TEST_F(ProfileStorageTest, RefusedReplaceKeepsTheFile) {
   EXPECT_NE(missing_folder->find("temporary file"), std::string::npos) << *missing_folder;
 }
 
+// A folder bearing the file's name: reading and saving both say so, rather
+// than the system's "access denied", and the folder is left as it was.
+TEST_F(ProfileStorageTest, AFolderInTheFilesPlaceIsNamed) {
+  Win32ProfileStorage storage;
+  ASSERT_TRUE(CreateDirectoryA(path_.c_str(), nullptr));
+  const FileRead read = storage.read(path_);
+  EXPECT_EQ(read.status, FileRead::Status::failed);
+  EXPECT_EQ(read.error, kFolderInTheWay);
+  EXPECT_EQ(storage.replace(path_, kNew), std::optional<std::string>(kFolderInTheWay));
+  EXPECT_EQ(save_document(storage, path_, [](IniDocument&) {}), std::optional<std::string>(kFolderInTheWay));
+  EXPECT_TRUE(GetFileAttributesA(path_.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_FALSE(exists(saving())) << "nothing left beside it";
+  RemoveDirectoryA(path_.c_str());
+}
+
 // The swap is one rename over the file: at no stage is the file missing
 // (a replace that renames the file away first leaves a gap a kill can hit).
 TEST_F(ProfileStorageTest, FileExistsAtEveryStageOfAReplace) {

@@ -1,4 +1,4 @@
-// window_texts.exe boxes | buttons | panel | balloons | display
+// window_texts.exe boxes | buttons | panel | options | dialog | balloons | display
 // What a user reads on the running Vantrel's screen, for the end-to-end
 // tests, in UTF-8 with line breaks written as \n:
 //   boxes  one line per open message box: its caption, a tab, its text;
@@ -10,6 +10,13 @@
 //          a list's selected entry, -1 for none) and text, tab-separated;
 //          then "focus" and the identifier of the control that has the
 //          keyboard focus (the list is 100; 0 for none of the window's);
+//   options one line per control of the Options window: its identifier,
+//          class, visible (1/0), state (as for the panel), the caret's
+//          place in an edit field (-1 elsewhere), its left, top, right and
+//          bottom edges on the screen, and its text, tab-separated;
+//   dialog  one line per control of each open dialog (a message box, the
+//          font dialog): its identifier, class, visible (1/0) and text,
+//          tab-separated;
 //   balloons one line per notification balloon on the screen (a visible
 //          balloon tooltip of any program, the notification area's
 //          included): its text.
@@ -89,6 +96,15 @@ BOOL CALLBACK print_box_buttons(HWND window, LPARAM) {
   return TRUE;
 }
 
+BOOL CALLBACK print_dialog_controls(HWND window, LPARAM) {
+  if (!IsWindowVisible(window) || class_of(window) != L"#32770") return TRUE;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    std::printf("%d\t%s\t%d\t%s\n", GetDlgCtrlID(child), utf8(class_of(child)).c_str(),
+                IsWindowVisible(child) ? 1 : 0, utf8(text_of(child)).c_str());
+  }
+  return TRUE;
+}
+
 BOOL CALLBACK print_balloon(HWND window, LPARAM) {
   if (!IsWindowVisible(window) || class_of(window) != TOOLTIPS_CLASSW) return TRUE;
   if (!(GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON)) return TRUE;
@@ -115,6 +131,10 @@ int main(int argc, char** argv) {
     EnumWindows(print_box_buttons, 0);
     return 0;
   }
+  if (argc > 1 && std::strcmp(argv[1], "dialog") == 0) {
+    EnumWindows(print_dialog_controls, 0);
+    return 0;
+  }
   if (argc > 1 && std::strcmp(argv[1], "balloons") == 0) {
     EnumWindows(print_balloon, 0);
     return 0;
@@ -126,6 +146,24 @@ int main(int argc, char** argv) {
     GetWindowRect(display, &r);
     std::printf("%d\t%ld\t%ld\t%ld\t%ld\t%s\n", IsWindowVisible(display) ? 1 : 0, r.left, r.top, r.right,
                 r.bottom, utf8(text_of(display)).c_str());
+    return 0;
+  }
+  if (argc > 1 && std::strcmp(argv[1], "options") == 0) {
+    const HWND options = FindWindowW(L"TFormOptions", nullptr);
+    if (!options) return 1;
+    for (HWND control = GetWindow(options, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+      const std::wstring name = class_of(control);
+      long caret = -1;
+      if (name == L"Edit") {
+        // The return value only: a pointer would not cross the process.
+        caret = static_cast<long>(LOWORD(SendMessageW(control, EM_GETSEL, 0, 0)));
+      }
+      RECT r{};
+      GetWindowRect(control, &r);
+      std::printf("%d\t%s\t%d\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t%s\n", GetDlgCtrlID(control), utf8(name).c_str(),
+                  IsWindowVisible(control) ? 1 : 0, state_of(control, name), caret, r.left, r.top, r.right,
+                  r.bottom, utf8(text_of(control)).c_str());
+    }
     return 0;
   }
   const HWND main_window = FindWindowW(L"TForm1", L"Vantrel");
