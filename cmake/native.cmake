@@ -90,6 +90,7 @@ set_tests_properties(wine.adapters PROPERTIES LABELS wine TIMEOUT 90 RESOURCE_LO
   set(VANTREL_E2E_TIMEOUT_test_gradient_button 60) # (6 s)
   set(VANTREL_E2E_TIMEOUT_test_hotkeys 60)        # (21 s)
   set(VANTREL_E2E_TIMEOUT_test_main_window 90)    # (24 s)
+  set(VANTREL_E2E_TIMEOUT_test_release 600)       # (new: installs, uninstalls, two releases)
   set(VANTREL_E2E_TIMEOUT_test_options 180)       # (65 s)
   set(VANTREL_E2E_TIMEOUT_test_robustness 90)     # (22 s)
   set(VANTREL_E2E_TIMEOUT_test_settings 60)       # (12 s)

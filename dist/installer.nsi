@@ -12,7 +12,8 @@
 ; removes silently and keeps the user's files; /REMOVEFILES=1 removes them
 ; too.
 
-Unicode true
+; 64-bit, as the program is (and as this Wine runs programs).
+Target amd64-unicode
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma

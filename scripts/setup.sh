@@ -13,7 +13,7 @@ if [ "${1:-}" != --unit ]; then
     wine wine64
     xvfb xdotool x11-utils imagemagick xcompmgr
     pulseaudio pulseaudio-utils
-    nsis osslsigncode zip unzip
+    nsis osslsigncode zip unzip openssl
   )
 fi
 missing=()

@@ -5,7 +5,9 @@
 set -euo pipefail
 file=$1
 : "${VANTREL_SIGN_PFX:?names no certificate}"
-signed=$(mktemp "$file.XXXXXX")
+# osslsigncode writes a new file and will not overwrite one.
+signed=$file.signing
+rm -f "$signed"
 trap 'rm -f "$signed"' EXIT
 osslsigncode sign -pkcs12 "$VANTREL_SIGN_PFX" -pass "${VANTREL_SIGN_PASSWORD:-}" \
   -n Vantrel -h sha256 -in "$file" -out "$signed" >/dev/null

@@ -99,7 +99,11 @@ std::optional<FontSetting> choose_font(HWND owner, const FontSetting& current) {
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
   dialog.lpLogFont = &font;
-  dialog.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT | CF_ENABLEHOOK | CF_NOSCRIPTSEL;
+  dialog.Flags =
+      CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT | CF_ENABLEHOOK | CF_NOSCRIPTSEL | CF_LIMITSIZE;
+  // The sizes a file's value is held to when read.
+  dialog.nSizeMin = kFontPointsMin;
+  dialog.nSizeMax = kFontPointsMax;
   dialog.lpfnHook = hide_what_is_not_kept;
   dialog.rgbColors = win32::colour_ref(current.colour);
   if (!win32::choose_font_dialog(dialog)) return std::nullopt;
