@@ -172,6 +172,9 @@ void TFormAbout::create_controls() {
   ok_->set_font(font_.get());
   ok_->set_glyph(ok_glyph(instance, kOkGlyphSize).get());
   ok_->on_click = [this] { close(); };  // ButtonOKClick
+  // The window's one button: Enter and Escape both press it.
+  ok_->set_default(true);
+  ok_->set_cancel(true);
 
   const std::pair<std::unique_ptr<ui::TLinkLabel>*, std::pair<int, ui::Point>> links[] = {
       {&mail_, {kLinkLabel1Id, kLinkLabel1At}}, {&web_, {kLinkLabel2Id, kLinkLabel2At}}};

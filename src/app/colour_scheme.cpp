@@ -61,6 +61,18 @@ void apply_action_button_colours(ui::TGradientColors& colours, const ColourSchem
   colours.set(GradientColour::HighlightTo, scheme.dark);
 }
 
+void apply_menu_button_colours(ui::TGradientColors& colours, const ColourScheme& scheme) {
+  using ui::GradientColour;
+  for (const GradientColour to : {GradientColour::BackgroundTo, GradientColour::ClickedTo,
+                                  GradientColour::FocusedTo, GradientColour::HighlightTo})
+    colours.set(to, base::rgb(255, 255, 255));
+  colours.set(GradientColour::BackgroundFrom, scheme.light);
+  colours.set(GradientColour::BorderLine, scheme.dark);
+  colours.set(GradientColour::ClickedFrom, scheme.dark);
+  colours.set(GradientColour::FocusedFrom, scheme.light);
+  colours.set(GradientColour::HighlightFrom, scheme.dark);
+}
+
 ui::TGradientQuality quality_for_index(int index) {
   switch (index) {
     case 0:

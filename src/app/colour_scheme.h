@@ -26,6 +26,11 @@ void apply_title_bar_colours(ui::TGradientColors& colours, const ColourScheme& s
 // hovering run from its designed (white) start to a scheme colour.
 void apply_action_button_colours(ui::TGradientColors& colours, const ColourScheme& scheme);
 
+// A menu button's face runs from the light colour to white, with a dark
+// border, dark pressing and hovering and a light focus, all to white (the
+// "To" colours are the design's white); its text takes the dark colour.
+void apply_menu_button_colours(ui::TGradientColors& colours, const ColourScheme& scheme);
+
 // "Color Quality": the stored index 0..2 is the buttons' quality; any other
 // index leaves the list without a selection and the buttons draw as Middle.
 ui::TGradientQuality quality_for_index(int index);

@@ -15,6 +15,7 @@
 #include "osd/on_screen_display.h"
 #include "osd/overlay_win32.h"
 #include "settings/profile_storage_win32.h"
+#include "ui/gradient_button_win32.h"
 #include "version.h"
 #include "win32/system_library.h"
 #include "win32/text.h"
@@ -77,6 +78,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   main_window.looks().attach(vantrel::app::SchemedWindowRole::about, &about);
   main_window.on_about = [&about] { about.show(); };
   main_window.close_about = [&about] { about.close(); };
+  main_window.close_options = [&options] { options.close(); };
   settings.set_effects(&main_window.settings_effects());
   main_window.on_options = [&options] { options.show(); };
   vantrel::app::mark_startup("splash, Options and About created");
@@ -94,6 +96,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // The dialog keys of the windows with buttons: Enter, Escape, Alt+letter.
+    const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root && root == options.handle() && options.take_dialog_key(message)) continue;
+    if (root && root == about.handle() && vantrel::ui::TGradientButton::handle_dialog_key(root, message))
+      continue;
     // Tab and the arrow keys move between the Options window's controls.
     if (IsWindowVisible(options.handle()) && IsDialogMessageW(options.handle(), &message)) continue;
     TranslateMessage(&message);

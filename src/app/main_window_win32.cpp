@@ -354,6 +354,7 @@ void MainWindow::hide_command() {
   show_application();
   hide_application();
   if (close_about) close_about();
+  if (close_options) close_options();
   report_save(hotkeys_path_, save_hotkeys());
 }
 

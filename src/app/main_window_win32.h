@@ -59,6 +59,7 @@ class MainWindow : public win32::Window,
   // and TimerLogo hides it.
   std::function<void()> on_about;
   std::function<void()> close_about;
+  std::function<void()> close_options;
   std::function<void()> show_splash_window;
   std::function<void()> hide_splash_window;
 

@@ -79,7 +79,8 @@ MenuBar::MenuBar(HWND window)
 
 void MenuBar::apply(const ColourScheme& scheme, ui::TGradientQuality quality) {
   for (const auto& button : buttons_) {
-    apply_title_bar_colours(button->colors(), scheme);
+    apply_menu_button_colours(button->colors(), scheme);
+    button->set_text_colour(scheme.dark);
     button->set_color(scheme.window);
     button->set_quality(quality);
   }

@@ -578,6 +578,17 @@ void TFormOptions::ButtonDefaultClick() {
     settings_.reset_to_defaults();
 }
 
+void TFormOptions::close() {
+  ShowWindow(handle(), SW_HIDE);
+}
+
+bool TFormOptions::take_dialog_key(const MSG& message) {
+  if (ui::TGradientButton::handle_dialog_key(handle(), message)) return true;
+  if (message.message != WM_KEYDOWN || message.wParam != VK_ESCAPE) return false;
+  close();
+  return true;
+}
+
 void TFormOptions::ButtonOKClick() {
   ShowWindow(handle(), SW_HIDE);
   if (const auto error = settings_.save()) {

@@ -39,6 +39,12 @@ class TFormOptions : public win32::Window, public SchemedWindow {
   TFormOptions& operator=(const TFormOptions&) = delete;
 
   void show();
+  // Hides the window without saving the settings, as Hide does it.
+  void close();
+  // Enter, Escape and Alt+letter while the window has the keyboard: the
+  // buttons' keys, and Escape, which no button takes, closes it. True when
+  // the key was taken.
+  bool take_dialog_key(const MSG& message);
   // The sound devices are opened after start-up; the "Sound" page fills
   // then, on the stored device and line.
   void attach_mixer(audio::MixerDriver& driver, audio::TAudioMixer& mixer);

@@ -65,6 +65,27 @@ TEST(ColourScheme, TitleBarAndActionButtonColours) {
   EXPECT_EQ(button.get(ui::GradientColour::ClickedTo), blue.dark);
 }
 
+TEST(ColourScheme, MenuButtonsRunFromSchemeColoursToWhiteInEveryScheme) {
+  using ui::GradientColour;
+  const base::ColourValue white = base::rgb(255, 255, 255);
+  for (const char* name : {"Black", "Blue", "Green", "Purple", "Red", "Silver", "Yellow"}) {
+    const ColourScheme scheme = colour_scheme(name);
+    ui::TGradientColors button;
+    const ui::TGradientColors designed;
+    apply_menu_button_colours(button, scheme);
+    EXPECT_EQ(button.get(GradientColour::BackgroundFrom), scheme.light) << name;
+    EXPECT_EQ(button.get(GradientColour::BorderLine), scheme.dark) << name;
+    EXPECT_EQ(button.get(GradientColour::ClickedFrom), scheme.dark) << name;
+    EXPECT_EQ(button.get(GradientColour::FocusedFrom), scheme.light) << name;
+    EXPECT_EQ(button.get(GradientColour::HighlightFrom), scheme.dark) << name;
+    for (const GradientColour to : {GradientColour::BackgroundTo, GradientColour::ClickedTo,
+                                    GradientColour::FocusedTo, GradientColour::HighlightTo})
+      EXPECT_EQ(button.get(to), white) << name;
+    EXPECT_EQ(button.get(GradientColour::BorderEdges), designed.get(GradientColour::BorderEdges)) << name;
+    EXPECT_EQ(button.get(GradientColour::HotTrack), designed.get(GradientColour::HotTrack)) << name;
+  }
+}
+
 // Writes down the scheme's dark colour and the quality each window gets.
 class RecordingWindow : public SchemedWindow {
  public:
