@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/stored_settings.h"
-#include "settings/profile_storage_win32.h"
+#include "inifile/profile_storage_win32.h"
 #include "win32/text.h"
 
 namespace {

@@ -40,8 +40,8 @@ add_library(vantrel_win32 STATIC
   src/app/main_window_editor_win32.cpp
   src/app/startup_marks_win32.cpp
   src/osd/overlay_win32.cpp
-  src/settings/ansi_code_page_win32.cpp
-  src/settings/profile_storage_win32.cpp
+  src/inifile/ansi_code_page_win32.cpp
+  src/inifile/profile_storage_win32.cpp
   src/tray/tray_frames_win32.cpp
   src/tray/tray_icon_win32.cpp
   src/ui/gradient_button_win32.cpp

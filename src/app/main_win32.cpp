@@ -11,9 +11,9 @@
 #include "app/startup_marks_win32.h"
 #include "app/stored_settings.h"
 #include "audio/sound_system_win32.h"
+#include "inifile/profile_storage_win32.h"
 #include "osd/on_screen_display.h"
 #include "osd/overlay_win32.h"
-#include "settings/profile_storage_win32.h"
 #include "version.h"
 #include "win32/text.h"
 

@@ -11,7 +11,7 @@
 #include "app/window_layout.h"
 #include "app/window_outline_win32.h"
 #include "hotkeys/hotkeys_file.h"
-#include "settings/profile_storage.h"
+#include "inifile/profile_storage.h"
 #include "ui/shell_open_win32.h"
 #include "win32/dpi.h"
 #include "win32/text.h"

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "settings/ini_values.h"
+#include "inifile/ini_values.h"
 
 namespace vantrel::app {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/options_rules.h"
-#include "settings/colour_names.h"
-#include "settings/ini_values.h"
+#include "inifile/colour_names.h"
+#include "inifile/ini_values.h"
 
 namespace vantrel::app {
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "base/colour.h"
-#include "settings/ini_document.h"
+#include "inifile/ini_document.h"
 
 namespace vantrel::app {
 

@@ -8,7 +8,7 @@
 #include "app/settings_effects.h"
 #include "app/settings_model.h"
 #include "app/settings_store.h"
-#include "settings/profile_storage.h"
+#include "inifile/profile_storage.h"
 
 namespace vantrel::app {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/ini_values.h"
+#include "inifile/ini_values.h"
 
 namespace vantrel::hotkeys {
 namespace {

@@ -1,4 +1,4 @@
-#include "settings/profile_storage.h"
+#include "inifile/profile_storage.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/options_rules.h"
-#include "settings/colour_names.h"
+#include "inifile/colour_names.h"
 
 namespace vantrel::app {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <functional>
 
-#include "settings/ansi_code_page_win32.h"
-#include "settings/profile_storage.h"
+#include "inifile/ansi_code_page_win32.h"
+#include "inifile/profile_storage.h"
 
 namespace vantrel::settings {
 

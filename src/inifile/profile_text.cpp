@@ -1,4 +1,4 @@
-#include "settings/profile_text.h"
+#include "inifile/profile_text.h"
 
 #include "base/utf.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/name_index.h"
+#include "inifile/name_index.h"
 
 namespace vantrel::settings {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "settings/ini_document.h"
-#include "settings/profile_text.h"
+#include "inifile/ini_document.h"
+#include "inifile/profile_text.h"
 
 namespace vantrel::settings {
 

@@ -1,4 +1,4 @@
-#include "settings/ansi_code_page_win32.h"
+#include "inifile/ansi_code_page_win32.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "settings/profile_storage_win32.h"
+#include "inifile/profile_storage_win32.h"
 
 #include <windows.h>
 

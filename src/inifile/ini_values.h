@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/ini_document.h"
+#include "inifile/ini_document.h"
 
 namespace vantrel::settings {
 

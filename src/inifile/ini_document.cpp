@@ -1,4 +1,4 @@
-#include "settings/ini_document.h"
+#include "inifile/ini_document.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/profile_text.h"
+#include "inifile/profile_text.h"
 
 namespace vantrel::settings {
 

@@ -1,4 +1,4 @@
-#include "settings/ini_values.h"
+#include "inifile/ini_values.h"
 
 #include <cstdint>
 #include <string>

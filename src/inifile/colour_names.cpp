@@ -1,10 +1,10 @@
-#include "settings/colour_names.h"
+#include "inifile/colour_names.h"
 
 #include <array>
 #include <cstdio>
 
 #include "base/text.h"
-#include "settings/ini_values.h"
+#include "inifile/ini_values.h"
 
 namespace vantrel::settings {
 namespace {
