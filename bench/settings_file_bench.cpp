@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/stored_settings.h"
+#include "settings/stored_settings.h"
 #include "inifile/profile_storage_win32.h"
 #include "win32/text.h"
 

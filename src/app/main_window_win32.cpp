@@ -9,7 +9,7 @@
 #include "app/single_instance_win32.h"
 #include "app/startup_marks_win32.h"
 #include "app/window_layout.h"
-#include "app/window_outline_win32.h"
+#include "frame/window_outline_win32.h"
 #include "hotkeys/hotkeys_file.h"
 #include "inifile/profile_storage.h"
 #include "ui/shell_open_win32.h"

@@ -5,8 +5,8 @@
 #include <array>
 #include <memory>
 
-#include "app/colour_scheme.h"
 #include "app/window_layout.h"
+#include "frame/colour_scheme.h"
 #include "ui/gradient_button_win32.h"
 #include "win32/handles.h"
 

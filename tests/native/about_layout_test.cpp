@@ -1,4 +1,4 @@
-#include "app/about_layout.h"
+#include "about/about_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/colour_scheme.h"
+#include "frame/colour_scheme.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/about_layout.h"
+#include "about/about_layout.h"
 #include "app/window_layout.h"
 #include "ui/geometry.h"
 

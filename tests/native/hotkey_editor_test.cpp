@@ -1,4 +1,4 @@
-#include "app/hotkey_editor.h"
+#include "editor/hotkey_editor.h"
 
 #include <gtest/gtest.h>
 

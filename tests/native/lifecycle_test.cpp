@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/save_failure_notice.h"
+#include "settings/save_failure_notice.h"
 
 namespace vantrel::app {
 namespace {

@@ -1,13 +1,13 @@
-#include "app/settings_effects.h"
+#include "settings/settings_effects.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/colour_scheme.h"
-#include "app/stored_settings.h"
+#include "frame/colour_scheme.h"
 #include "memory_storage.h"
+#include "settings/stored_settings.h"
 
 namespace vantrel::app {
 namespace {

@@ -1,12 +1,12 @@
-#include "app/settings_model.h"
+#include "settings/settings_model.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "app/options_rules.h"
 #include "inifile/colour_names.h"
+#include "settings/options_rules.h"
 
 namespace vantrel::app {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/sound_page.h"
+#include "options/sound_page.h"
 
 #include <gtest/gtest.h>
 

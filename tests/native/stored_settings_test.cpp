@@ -1,4 +1,4 @@
-#include "app/stored_settings.h"
+#include "settings/stored_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "app/window_layout.h"
+#include "frame/frame_layout.h"
 
 #include <gtest/gtest.h>
 

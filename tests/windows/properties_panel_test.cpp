@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/menu_commands.h"
-#include "app/properties_panel_win32.h"
+#include "editor/properties_panel_win32.h"
 #include "gui_resources.h"
 #include "hotkeys/hotkey_list_view_win32.h"
 #include "hotkeys/key_table.h"
