@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/menu_commands.h"
 #include "hotkeys/key_table.h"
 #include "win32/common_dialogs.h"
 #include "win32/dpi.h"
@@ -40,16 +39,6 @@ constexpr RECT kFunctionsBounds{428, 62, 428 + 17, 62 + 25};
 // The drop-down part of the key lists: enough rows to pick from.
 constexpr int kDroppedHeight = 300;
 constexpr UINT_PTR kKeysWatchId = 1;
-
-// The built-in functions of PopupMenuFunctions, in its order; a zero
-// command is the separator.
-constexpr std::pair<int, const char*> kFunctions[] = {
-    {kVolumeUp1, "VolumeUp"},
-    {kVolumeDown1, "VolumeDown"},
-    {kVolumeMute1, "VolumeMute"},
-    {0, nullptr},
-    {kShowHideaplication1, "Show/Hide Application"},
-};
 
 COLORREF resolve(base::ColourValue value) {
   return base::is_system_colour(value) ? GetSysColor(static_cast<int>(value & 0xFF))
@@ -563,27 +552,6 @@ LRESULT CALLBACK PropertiesPanel::control_keys(HWND window, UINT message, WPARAM
       break;
   }
   return DefSubclassProc(window, message, wparam, lparam);
-}
-
-void pop_up_functions_menu(HWND owner, POINT at) {
-  const win32::UniqueMenu menu(CreatePopupMenu());
-  for (const auto& [command, name] : kFunctions) {
-    if (command == 0) {
-      AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    } else {
-      AppendMenuW(menu.get(), MF_STRING, static_cast<UINT_PTR>(command), win32::widen(name).c_str());
-    }
-  }
-  SetForegroundWindow(owner);
-  TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, at.x, at.y, 0, owner, nullptr);
-  PostMessageW(owner, WM_NULL, 0, 0);
-}
-
-std::optional<std::string> function_for_command(int id) {
-  for (const auto& [command, name] : kFunctions) {
-    if (command != 0 && command == id) return std::string(name);
-  }
-  return std::nullopt;
 }
 
 }  // namespace vantrel::app

@@ -127,11 +127,4 @@ class PropertiesPanel : public win32::Window {
   bool showing_editor_ = false;
 };
 
-// PopupMenuFunctions: the built-in functions, each item's caption being
-// the text it puts into the action box; the items send their commands to
-// `owner`.
-void pop_up_functions_menu(HWND owner, POINT at);
-// The text of a functions-menu command, or nothing for another command.
-std::optional<std::string> function_for_command(int id);
-
 }  // namespace vantrel::app

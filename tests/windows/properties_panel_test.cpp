@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/menu_bar_win32.h"
 #include "app/menu_commands.h"
 #include "editor/properties_panel_win32.h"
 #include "gui_resources.h"
