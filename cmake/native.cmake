@@ -58,6 +58,22 @@ else()
   message(STATUS "clang-format not found: the formatting check (format.clang_format) is not registered")
 endif()
 
+# The folders under src/ form a stack, their order written once in
+# scripts/include_levels.py: an include that runs upward, or sideways
+# between folders of one level, fails the first test; the second shows the
+# check still sees such an include.
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_FOUND)
+  add_test(NAME layers.include_levels
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/include_levels.py
+                   ${CMAKE_CURRENT_SOURCE_DIR}/src)
+  add_test(NAME layers.include_levels_self_test
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/include_levels.py --self-test)
+  set_tests_properties(layers.include_levels layers.include_levels_self_test PROPERTIES LABELS unit TIMEOUT 30)
+else()
+  message(STATUS "Python 3 not found: the include-level check (layers.include_levels) is not registered")
+endif()
+
 option(VANTREL_WINDOWS "Cross-build Vantrel.exe and run the Wine tests" ON)
 if(VANTREL_WINDOWS)
   include(ExternalProject)
