@@ -170,6 +170,13 @@ TEST_F(PropertiesPanelTest, ShowsTheSelectedRowWithNothingPending) {
   EXPECT_EQ(text(panel, kAction), "");
 }
 
+// Users know the button by this caption, misspelt as it is: renaming the
+// code behind it never changes what the button says.
+TEST_F(PropertiesPanelTest, TheApplyButtonKeepsItsCaptionAplly) {
+  PropertiesPanel panel(parent_, kPanelBounds, list_->icons());
+  EXPECT_EQ(text(panel, kApply), " Aplly  ");
+}
+
 TEST_F(PropertiesPanelTest, WhatTheUserChangesReachesTheEditorExactly) {
   PropertiesPanel panel(parent_, kPanelBounds, list_->icons());
   panel.fill(rows_, 1);
