@@ -11,13 +11,13 @@
 
 #include "hotkeys/hotkeys_file.h"
 #include "hotkeys/key_table.h"
-#include "settings/ini_values.h"
-#include "settings/profile_storage.h"
+#include "inifile/ini_values.h"
+#include "inifile/profile_storage.h"
 
 #ifdef _WIN32
 #include <windows.h>
 
-#include "settings/profile_storage_win32.h"
+#include "inifile/profile_storage_win32.h"
 #else
 #include <filesystem>
 #include <fstream>

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/stored_settings.h"
-#include "settings/profile_storage_win32.h"
+#include "settings/stored_settings.h"
+#include "inifile/profile_storage_win32.h"
 #include "win32/text.h"
 
 namespace {

@@ -9,7 +9,9 @@ enable_testing()
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-file(GLOB VANTREL_NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/native/*.cpp)
+# In folders that mirror src/; fake_mixer.h, which tests in two of them
+# share, stays at the top, on their include path.
+file(GLOB_RECURSE VANTREL_NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/native/*.cpp)
 
 # The test sources build without optimisation and with GoogleTest's header
 # precompiled: that saves most of their compile time and changes nothing
@@ -23,7 +25,8 @@ endfunction()
 vantrel_add_core(vantrel_core)
 add_executable(vantrel_native_tests ${VANTREL_NATIVE_TEST_SOURCES})
 target_link_libraries(vantrel_native_tests PRIVATE vantrel_core GTest::gtest_main)
-target_include_directories(vantrel_native_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests/shared)
+target_include_directories(vantrel_native_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests/shared
+                                                        ${CMAKE_CURRENT_SOURCE_DIR}/tests/native)
 vantrel_test_code(vantrel_native_tests)
 gtest_discover_tests(vantrel_native_tests TEST_PREFIX "native." DISCOVERY_TIMEOUT 60
   PROPERTIES LABELS unit TIMEOUT 10)
@@ -39,7 +42,8 @@ add_executable(vantrel_native_tests_sanitized ${VANTREL_NATIVE_TEST_SOURCES})
 target_compile_options(vantrel_native_tests_sanitized PRIVATE ${VANTREL_SANITIZERS})
 vantrel_test_code(vantrel_native_tests_sanitized)
 target_link_options(vantrel_native_tests_sanitized PRIVATE ${VANTREL_SANITIZERS})
-target_include_directories(vantrel_native_tests_sanitized PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests/shared)
+target_include_directories(vantrel_native_tests_sanitized PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests/shared
+                                                                  ${CMAKE_CURRENT_SOURCE_DIR}/tests/native)
 target_link_libraries(vantrel_native_tests_sanitized PRIVATE vantrel_core_sanitized GTest::gtest_main)
 add_test(NAME sanitized.all_native_tests COMMAND vantrel_native_tests_sanitized)
 set_tests_properties(sanitized.all_native_tests PROPERTIES LABELS unit TIMEOUT 60)
@@ -56,6 +60,22 @@ if(CLANG_FORMAT)
   set_tests_properties(format.clang_format PROPERTIES LABELS format TIMEOUT 60)
 else()
   message(STATUS "clang-format not found: the formatting check (format.clang_format) is not registered")
+endif()
+
+# The folders under src/ form a stack, their order written once in
+# scripts/include_levels.py: an include that runs upward, or sideways
+# between folders of one level, fails the first test; the second shows the
+# check still sees such an include.
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_FOUND)
+  add_test(NAME layers.include_levels
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/include_levels.py
+                   ${CMAKE_CURRENT_SOURCE_DIR}/src)
+  add_test(NAME layers.include_levels_self_test
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/include_levels.py --self-test)
+  set_tests_properties(layers.include_levels layers.include_levels_self_test PROPERTIES LABELS unit TIMEOUT 30)
+else()
+  message(STATUS "Python 3 not found: the include-level check (layers.include_levels) is not registered")
 endif()
 
 option(VANTREL_WINDOWS "Cross-build Vantrel.exe and run the Wine tests" ON)

@@ -11,38 +11,38 @@ add_library(vantrel_win32 STATIC
   src/app/main_window_win32.cpp
   src/app/main_window_tray_win32.cpp
   src/app/main_window_settings_win32.cpp
-  src/app/about_window_win32.cpp
+  src/about/about_window_win32.cpp
   src/app/autorun_win32.cpp
   src/app/data_folder_win32.cpp
-  src/app/options_dialogs_win32.cpp
-  src/app/options_dpi_win32.cpp
-  src/app/options_font_buttons_win32.cpp
-  src/app/options_window_win32.cpp
+  src/options/options_dialogs_win32.cpp
+  src/options/options_dpi_win32.cpp
+  src/options/options_font_buttons_win32.cpp
+  src/options/options_window_win32.cpp
   src/app/single_instance_win32.cpp
-  src/app/splash_window_win32.cpp
-  src/app/title_strip_win32.cpp
+  src/about/splash_window_win32.cpp
+  src/frame/title_strip_win32.cpp
   src/app/menu_bar_win32.cpp
-  src/app/window_frame_win32.cpp
-  src/app/body_drag_win32.cpp
+  src/frame/window_frame_win32.cpp
+  src/frame/body_drag_win32.cpp
   src/win32/common_dialogs.cpp
   src/win32/system_library.cpp
   src/win32/dpi.cpp
   src/win32/text.cpp
   src/win32/window.cpp
-  src/app/window_outline_win32.cpp
+  src/frame/window_outline_win32.cpp
   src/audio/endpoint_driver_win32.cpp
   src/audio/mixer_driver_choice_win32.cpp
   src/audio/sound_system_win32.cpp
   src/audio/winmm_driver_win32.cpp
   src/hotkeys/hotkey_icons_win32.cpp
   src/hotkeys/hotkey_list_view_win32.cpp
-  src/app/icon_picker_win32.cpp
-  src/app/properties_panel_win32.cpp
+  src/editor/icon_picker_win32.cpp
+  src/editor/properties_panel_win32.cpp
   src/app/main_window_editor_win32.cpp
   src/app/startup_marks_win32.cpp
   src/osd/overlay_win32.cpp
-  src/settings/ansi_code_page_win32.cpp
-  src/settings/profile_storage_win32.cpp
+  src/inifile/ansi_code_page_win32.cpp
+  src/inifile/profile_storage_win32.cpp
   src/tray/tray_frames_win32.cpp
   src/tray/tray_icon_win32.cpp
   src/ui/gradient_button_win32.cpp
@@ -56,7 +56,7 @@ target_link_libraries(vantrel_win32 PUBLIC vantrel_core comctl32 gdi32 user32 ke
 add_executable(Vantrel WIN32 src/app/main_win32.cpp src/app/resources/vantrel.rc)
 # The resource compiler's includes are not scanned: name them, so a changed
 # icon or manifest is built in.
-file(GLOB VANTREL_RESOURCE_FILES CONFIGURE_DEPENDS src/app/resources/*.ico src/app/resources/*.manifest
+file(GLOB VANTREL_RESOURCE_FILES CONFIGURE_DEPENDS src/app/resources/*.manifest src/about/pictures/*
      src/hotkeys/icons/* src/tray/frames/*)
 set_source_files_properties(src/app/resources/vantrel.rc PROPERTIES OBJECT_DEPENDS "${VANTREL_RESOURCE_FILES}")
 configure_file(src/app/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h)

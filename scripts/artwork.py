@@ -115,8 +115,8 @@ OUTPUTS = (
 # The About window's picture (the program's face) and the OK button's
 # glyph (a green check mark).
 ABOUT_OUTPUTS = [
-    ("src/app/resources/about_picture.ico", dict(name="slightly-smiling-face"), (32, 48, 64, 96)),
-    ("src/app/resources/ok_glyph.ico", dict(name="check-mark", hue=-130, hard=True), (16, 20, 24, 32)),
+    ("src/about/pictures/about_picture.ico", dict(name="slightly-smiling-face"), (32, 48, 64, 96)),
+    ("src/about/pictures/ok_glyph.ico", dict(name="check-mark", hue=-130, hard=True), (16, 20, 24, 32)),
 ]
 
 

@@ -3,7 +3,7 @@
 # the 52 hotkey icons (src/hotkeys/icons), the eight frames of the
 # notification-area icon, frame 0 being the program's icon too
 # (src/tray/frames), and with --about the About window's picture and the OK
-# button's glyph (src/app/resources). The files are committed, so a build
+# button's glyph (src/about/pictures). The files are committed, so a build
 # never needs this; run it (as root, on Debian) only to change a picture,
 # after editing the tables in scripts/artwork.py.
 #

@@ -1,6 +1,6 @@
 #include "app/help_commands.h"
 
-#include "app/about_layout.h"
+#include "about/about_layout.h"
 #include "ui/link_label.h"
 
 namespace vantrel::app {

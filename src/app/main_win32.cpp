@@ -3,18 +3,18 @@
 
 #include <objbase.h>
 
-#include "app/about_window_win32.h"
+#include "about/about_window_win32.h"
+#include "about/splash_window_win32.h"
 #include "app/data_folder_win32.h"
 #include "app/main_window_win32.h"
-#include "app/options_window_win32.h"
 #include "app/single_instance_win32.h"
-#include "app/splash_window_win32.h"
 #include "app/startup_marks_win32.h"
-#include "app/stored_settings.h"
 #include "audio/sound_system_win32.h"
+#include "inifile/profile_storage_win32.h"
+#include "options/options_window_win32.h"
 #include "osd/on_screen_display.h"
 #include "osd/overlay_win32.h"
-#include "settings/profile_storage_win32.h"
+#include "settings/stored_settings.h"
 #include "ui/gradient_button_win32.h"
 #include "version.h"
 #include "win32/system_library.h"

@@ -3,10 +3,10 @@
 // the Hotkeys menu's New, Delete and Reset.
 #include <windowsx.h>
 
-#include "app/hotkey_editor.h"
 #include "app/main_window_win32.h"
 #include "app/menu_commands.h"
 #include "app/window_layout.h"
+#include "editor/hotkey_editor.h"
 #include "win32/text.h"
 
 namespace vantrel::app {

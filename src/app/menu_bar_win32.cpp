@@ -1,9 +1,11 @@
 #include "app/menu_bar_win32.h"
 
 #include <initializer_list>
+#include <utility>
 
 #include "app/menu_commands.h"
 #include "win32/dpi.h"
+#include "win32/text.h"
 
 namespace vantrel::app {
 namespace {
@@ -18,6 +20,16 @@ struct Item {
   UINT flags = MF_STRING;
 };
 constexpr Item kSeparator{};
+
+// The built-in functions of PopupMenuFunctions, in its order; a zero
+// command is the separator.
+constexpr std::pair<int, const char*> kFunctions[] = {
+    {kVolumeUp1, "VolumeUp"},
+    {kVolumeDown1, "VolumeDown"},
+    {kVolumeMute1, "VolumeMute"},
+    {0, nullptr},
+    {kShowHideaplication1, "Show/Hide Application"},
+};
 
 win32::UniqueMenu make_menu(std::initializer_list<Item> items) {
   win32::UniqueMenu menu(CreatePopupMenu());
@@ -111,6 +123,27 @@ void MenuBar::pop_up(MenuButton button) {
   // Posted, as a menu posts its choice: the command runs once this click is
   // over.
   if (chosen != 0) PostMessageW(window_, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
+}
+
+void pop_up_functions_menu(HWND owner, POINT at) {
+  const win32::UniqueMenu menu(CreatePopupMenu());
+  for (const auto& [command, name] : kFunctions) {
+    if (command == 0) {
+      AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    } else {
+      AppendMenuW(menu.get(), MF_STRING, static_cast<UINT_PTR>(command), win32::widen(name).c_str());
+    }
+  }
+  SetForegroundWindow(owner);
+  TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, at.x, at.y, 0, owner, nullptr);
+  PostMessageW(owner, WM_NULL, 0, 0);
+}
+
+std::optional<std::string> function_for_command(int id) {
+  for (const auto& [command, name] : kFunctions) {
+    if (command != 0 && command == id) return std::string(name);
+  }
+  return std::nullopt;
 }
 
 }  // namespace vantrel::app

@@ -4,9 +4,11 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
-#include "app/colour_scheme.h"
 #include "app/window_layout.h"
+#include "frame/colour_scheme.h"
 #include "ui/gradient_button_win32.h"
 #include "win32/handles.h"
 
@@ -38,5 +40,14 @@ class MenuBar {
   // ButtonHotKeys, ButtonView, ButtonWindow, ButtonHelp.
   std::array<std::unique_ptr<ui::TGradientButton>, 4> buttons_;
 };
+
+// The properties panel's functions menu ("v") is built here with the
+// window's other menus, so that the panel needs none of their commands.
+// PopupMenuFunctions: the built-in functions, each item's caption being
+// the text it puts into the action box; the items send their commands to
+// `owner`.
+void pop_up_functions_menu(HWND owner, POINT at);
+// The text of a functions-menu command, or nothing for another command.
+std::optional<std::string> function_for_command(int id);
 
 }  // namespace vantrel::app

@@ -5,7 +5,7 @@
 
 #include "base/text.h"
 #include "hotkeys/key_table.h"
-#include "settings/ini_values.h"
+#include "inifile/ini_values.h"
 
 namespace vantrel::hotkeys {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "hotkeys/hotkey_record.h"
-#include "settings/ini_document.h"
+#include "inifile/ini_document.h"
 
 namespace vantrel::hotkeys {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "settings/ini_values.h"
+#include "inifile/ini_values.h"
 
 namespace vantrel::osd {
 

@@ -10,8 +10,8 @@
 #include "base/text.h"
 
 #include "fuzz_check.h"
-#include "settings/ini_document.h"
-#include "settings/ini_values.h"
+#include "inifile/ini_document.h"
+#include "inifile/ini_values.h"
 
 using vantrel::settings::IniDocument;
 using namespace std::string_view_literals;

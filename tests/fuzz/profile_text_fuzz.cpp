@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "settings/profile_text.h"
+#include "inifile/profile_text.h"
 #include "western_code_page.h"
 
 using namespace vantrel;

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/settings_model.h"
 #include "fuzz_check.h"
+#include "settings/settings_model.h"
 
 using namespace vantrel;
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "settings/profile_storage.h"
+#include "inifile/profile_storage.h"
 #include "western_code_page.h"
 
 namespace vantrel::testing {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/utf.h"
-#include "settings/profile_text.h"
+#include "inifile/profile_text.h"
 
 namespace vantrel::testing {
 

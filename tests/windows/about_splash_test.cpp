@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/about_window_win32.h"
-#include "app/splash_window_win32.h"
+#include "about/about_window_win32.h"
+#include "about/splash_window_win32.h"
 #include "gui_resources.h"
 
 namespace vantrel::app {

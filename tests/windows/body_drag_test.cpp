@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "app/body_drag_win32.h"
+#include "frame/body_drag_win32.h"
 
 namespace vantrel::app {
 namespace {

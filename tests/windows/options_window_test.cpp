@@ -15,9 +15,9 @@
 #include <string>
 #include <thread>
 
-#include "app/options_window_win32.h"
-#include "app/stored_settings.h"
 #include "memory_storage.h"
+#include "options/options_window_win32.h"
+#include "settings/stored_settings.h"
 #include "win32/text.h"
 
 namespace vantrel::app {

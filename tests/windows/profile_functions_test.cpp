@@ -9,7 +9,7 @@
 #include <string>
 
 #include "ini_cases.h"
-#include "settings/ini_document.h"
+#include "inifile/ini_document.h"
 
 namespace {
 

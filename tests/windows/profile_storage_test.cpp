@@ -1,6 +1,6 @@
 // The file adapter against the real file system: replaces are all or
 // nothing, and refusals come back as errors with the file untouched.
-#include "settings/profile_storage_win32.h"
+#include "inifile/profile_storage_win32.h"
 
 #include <windows.h>
 

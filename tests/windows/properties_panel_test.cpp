@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "app/menu_bar_win32.h"
 #include "app/menu_commands.h"
-#include "app/properties_panel_win32.h"
+#include "editor/properties_panel_win32.h"
 #include "gui_resources.h"
 #include "hotkeys/hotkey_list_view_win32.h"
 #include "hotkeys/key_table.h"
@@ -167,6 +168,13 @@ TEST_F(PropertiesPanelTest, ShowsTheSelectedRowWithNothingPending) {
   EXPECT_EQ(text(panel, kKeyList), "0");
   EXPECT_EQ(text(panel, kCodeList), "48");
   EXPECT_EQ(text(panel, kAction), "");
+}
+
+// Users know the button by this caption, misspelt as it is: renaming the
+// code behind it never changes what the button says.
+TEST_F(PropertiesPanelTest, TheApplyButtonKeepsItsCaptionAplly) {
+  PropertiesPanel panel(parent_, kPanelBounds, list_->icons());
+  EXPECT_EQ(text(panel, kApply), " Aplly  ");
 }
 
 TEST_F(PropertiesPanelTest, WhatTheUserChangesReachesTheEditorExactly) {

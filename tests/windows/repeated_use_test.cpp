@@ -8,12 +8,12 @@
 
 #include <string>
 
-#include "app/about_window_win32.h"
-#include "app/options_window_win32.h"
-#include "app/stored_settings.h"
+#include "about/about_window_win32.h"
 #include "gui_resources.h"
 #include "memory_storage.h"
+#include "options/options_window_win32.h"
 #include "osd/overlay_win32.h"
+#include "settings/stored_settings.h"
 
 namespace vantrel {
 namespace {
