@@ -372,6 +372,16 @@ bool TGradientButton::handle_dialog_key(HWND parent, const MSG& message) {
   const auto can_focus = [](TGradientButton* b) {
     return IsWindowVisible(b->handle()) && IsWindowEnabled(b->handle());
   };
+  // A control that takes the key itself keeps it: a dropped-down list's
+  // Enter chooses its item and its Escape closes it, as in any dialog.
+  if (message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE)) {
+    const HWND focus = GetFocus();
+    MSG copy = message;
+    if (focus && !from(focus) &&
+        (SendMessageW(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&copy)) &
+         (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)))
+      return false;
+  }
   const bool gradient_active = from(GetFocus()) != nullptr;
   const bool modifiers = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
   if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && !gradient_active) {

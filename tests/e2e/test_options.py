@@ -41,6 +41,7 @@ SCHEME_ORDER = ["_System (beta)", "Black", "Blue", "Green", "Purple", "Red", "Si
 SCHEMES = {
     "Blue": {"dark": (0, 0, 128), "light": (166, 202, 240), "list": (230, 250, 255), "window": (220, 240, 255)},
     "Red": {"dark": (50, 0, 0), "light": (220, 70, 70), "list": (255, 235, 240), "window": (245, 210, 220)},
+    "Green": {"dark": (0, 128, 0), "light": (192, 220, 192), "list": (235, 255, 240), "window": (210, 245, 220)},
 }
 
 # Points of the main window, from its top-left corner: the title strip's
@@ -446,3 +447,76 @@ class DisplayMonitor(OptionsTest):
             lines[osd + 1 : osd + 8],
             ["VisibleTime=3", "X=100", "Y=576", "FontColor=clBlue", "FontName=Dungeon", "FontSize=36", "ShowOn=1"],
         )
+
+
+def file_bytes(path):
+    try:
+        with open(path, "rb") as handle:
+            return handle.read()
+    except FileNotFoundError:
+        return None
+
+
+class HideAndDialogKeys(OptionsTest):
+    def setUp(self):
+        super().setUp()
+        self.app.write("Settings.ini", "[General]\r\nLogo=0\r\n")
+        self.start()
+        self.settings = file_bytes(self.app.file("Settings.ini"))
+
+    def options_shown(self):
+        return [w for w in visible_windows("^Options$") if geometry(w)[2:] == OPTIONS_SIZE]
+
+    def test_hide_with_options_open_closes_both_and_saves_no_settings(self):
+        self.move_options_below(self.open_options())
+        self.app.context_menu_item(2)  # "Hide"
+        self.assertTrue(wait_until(lambda: not self.options_shown(), timeout=5), "Options goes too")
+        self.assertIsNone(self.app.main_window(timeout=1))
+        self.assertEqual(file_bytes(self.app.file("Settings.ini")), self.settings)
+
+    def test_escape_closes_options_unsaved_and_enter_presses_ok(self):
+        x, y = self.move_options_below(self.open_options())
+        xdotool("mousemove", x + 250, y + 262, "click", "1")  # a bare spot beside the buttons
+        time.sleep(0.4)
+        xdotool("key", "Escape")
+        self.assertTrue(wait_until(lambda: not self.options_shown(), timeout=5), "Escape closes it")
+        self.assertEqual(file_bytes(self.app.file("Settings.ini")), self.settings, "unsaved")
+
+        x, y = self.move_options_below(self.open_options())
+        # The page tabs have the keyboard, not the OK button.
+        self.turn_to(self.options_shown()[0], "Main Window")
+        xdotool("key", "Return")
+        self.assertTrue(wait_until(lambda: not self.options_shown(), timeout=5), "Enter presses OK")
+        self.assertTrue(
+            wait_until(lambda: file_bytes(self.app.file("Settings.ini")) != self.settings, timeout=5),
+            "OK saves every setting",
+        )
+        self.assertIn("EasyMove", read_ini(self.app.file("Settings.ini"), "MainWindow"))
+
+
+class MenuButtonColours(VantrelTest):
+    """The four menu buttons run from the scheme's light colour to white,
+    with its dark colour for the text, in every scheme."""
+
+    HOTKEYS_BUTTON = (3, 27, 103, 43)  # left, top, right, bottom in the window
+
+    def test_three_schemes(self):
+        for name in ("Blue", "Red", "Green"):
+            with self.subTest(name):
+                self.check_scheme(name)
+
+    def check_scheme(self, name):
+        scheme = SCHEMES[name]
+        self.app.write("Settings.ini", "[General]\r\nLogo=0\r\nColor=%d\r\n" % SCHEME_ORDER.index(name))
+        self.app.start()
+        window = self.app.main_window()
+        self.assertTrue(window)
+        time.sleep(1)
+        x, y, _, _ = geometry(window)
+        left, top, right, bottom = self.HOTKEYS_BUTTON
+        shot = Screenshot()
+        inside = [shot.pixel(x + px, y + py) for py in range(top + 2, bottom - 2) for px in range(left + 2, right - 2)]
+        self.assertTrue(any(near(c, (255, 255, 255)) for c in inside), "runs to white")
+        self.assertTrue(any(near(c, scheme["light"], 6) for c in inside), "from the light colour")
+        self.assertTrue(any(c == scheme["dark"] for c in inside), "dark text")
+        self.assertTrue(self.app.exit())
