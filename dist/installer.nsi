@@ -1,7 +1,8 @@
 ; Vantrel's installer: per user, no administrator rights.
 ;
 ; makensis -DVERSION=1.2.3 -DSTAGE=<folder with the release's files>
-;          -DICON=<program icon> -DOUTFILE=<setup.exe> [-DSIGN=<command>]
+;          -DICON=<program icon> -DOUTFILE=<setup.exe> -DPUBLISHER=<name>
+;          [-DSIGN=<command>]
 ;          installer.nsi
 ;
 ; SIGN, when given, is a command that signs the file named by %1 in place;
@@ -22,8 +23,10 @@ SetCompressor /SOLID lzma
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
 
+; The product's name is also its file, folder, key and value names, which
+; other programs and older copies know: fixed here. The publisher comes
+; from the product's identity (-DPUBLISHER).
 !define PRODUCT "Vantrel"
-!define PUBLISHER "Vantrel"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 ; What the running program answers to: its main window, and the command

@@ -19,8 +19,11 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVANTREL_WINDOWS=ON >"$
 cmake --build "$build" --target vantrel_windows -j "$(nproc)" >"$build/release-build.log" 2>&1 ||
   { tail -40 "$build/release-build.log" >&2; exit 1; }
 
-version=$(sed -n 's/^#define VANTREL_VERSION_TEXT "\(.*\)"$/\1/p' "$build/windows/generated/version.h")
-[ -n "$version" ] || { echo "release.sh: no version in the build's version.h" >&2; exit 1; }
+# The version and the publisher as the build made them (one place: CMake).
+defined() { sed -n "s/^#define $1 \"\(.*\)\"\$/\1/p" "$build/windows/generated/version.h"; }
+version=$(defined VANTREL_VERSION_TEXT)
+publisher=$(defined VANTREL_PUBLISHER)
+[ -n "$version" ] && [ -n "$publisher" ] || { echo "release.sh: no version or publisher in the build's version.h" >&2; exit 1; }
 
 stage=$release/stage
 rm -rf "$release"
@@ -41,7 +44,7 @@ zip_file=$release/Vantrel-$version-portable.zip
 (cd "$stage" && zip -q -X "$zip_file" Vantrel.exe history.txt README.txt LICENSE-fluent-emoji.txt)
 
 setup_file=$release/Vantrel-$version-setup.exe
-makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$root/src/tray/frames/frame0.ico" \
+makensis -V2 -DVERSION="$version" -DPUBLISHER="$publisher" -DSTAGE="$stage" -DICON="$root/src/tray/frames/frame0.ico" \
   -DOUTFILE="$setup_file" "${sign[@]}" "$root/dist/installer.nsi" >"$build/release-installer.log" 2>&1 ||
   { cat "$build/release-installer.log" >&2; exit 1; }
 

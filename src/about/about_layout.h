@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "base/dpi.h"
+#include "base/product.h"
 #include "frame/colour_scheme.h"
 #include "ui/geometry.h"
 #include "ui/gradient.h"
@@ -72,10 +73,10 @@ inline constexpr int kOkGlyphSize = 16;
 // page, where updates are), its forum (where bugs are reported too) and
 // the contact address.
 inline constexpr std::string_view kCreditTitle = "Made by:";
-inline constexpr std::string_view kCreditName = "The Vantrel developers";
-inline constexpr std::string_view kWebSite = "vantrel.example.org";
-inline constexpr std::string_view kForumPage = "vantrel.example.org/forum";
-inline constexpr std::string_view kContactAddress = "vantrel@example.org";
+inline constexpr std::string_view kCreditName = base::kPublisher;
+inline constexpr std::string_view kWebSite = base::kWebSite;
+inline constexpr std::string_view kForumPage = base::kForumPage;
+inline constexpr std::string_view kContactAddress = base::kContactAddress;
 // The pictures' source and licence (the whole text is in art/).
 inline constexpr std::string_view kIconsCredit = "Icons: Fluent Emoji Flat, (c) Microsoft, MIT License";
 

@@ -1,9 +1,20 @@
 #include <array>
 
+#include "base/product.h"
 #include "hotkeys/hotkeys_file.h"
 
 namespace vantrel::hotkeys {
 namespace {
+
+// Stand-ins for the product's addresses, which come from its identity.
+constexpr std::string_view kWriteToAuthors = "<write to the authors>";
+constexpr std::string_view kProductWebSite = "<the product's web site>";
+
+std::string action_text(std::string_view action) {
+  if (action == kWriteToAuthors) return "mailto: " + std::string(base::kContactAddress);
+  if (action == kProductWebSite) return "https://" + std::string(base::kWebSite) + "/";
+  return std::string(action);
+}
 
 struct DefaultRow {
   bool alt;
@@ -14,7 +25,7 @@ struct DefaultRow {
 };
 
 constexpr std::array<DefaultRow, 20> kDefaults{{
-    {false, true, true, "E", "mailto: authors@vantrel.org"},
+    {false, true, true, "E", kWriteToAuthors},
     {true, true, false, "E", "C:\\"},
     {true, true, false, "C", "calc.exe"},
     {false, true, true, "C", "cmd.exe"},
@@ -27,7 +38,7 @@ constexpr std::array<DefaultRow, 20> kDefaults{{
     {true, true, false, "S", "services.msc"},
     {true, true, false, "H", "Show/Hide Application"},
     {false, true, true, "S", "sol.exe"},
-    {true, false, true, "S", "https://vantrel.org/"},
+    {true, false, true, "S", kProductWebSite},
     {true, true, false, "Down", "VolumeDown"},
     {true, true, false, "M", "VolumeMute"},
     {true, true, false, "Up", "VolumeUp"},
@@ -44,7 +55,7 @@ std::vector<HotkeyRow> default_hotkeys() {
   for (const DefaultRow& d : kDefaults) {
     const int n = static_cast<int>(rows.size());
     rows.push_back(
-        HotkeyRow{d.alt, d.ctrl, d.shift, std::string(d.key), std::string(d.action), n + 1, true, n});
+        HotkeyRow{d.alt, d.ctrl, d.shift, std::string(d.key), action_text(d.action), n + 1, true, n});
   }
   return rows;
 }

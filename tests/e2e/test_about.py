@@ -277,8 +277,9 @@ class HelpCommandsTest(AboutCase):
                 before = set(visible_windows(".*"))
                 click(x + HELP_BUTTON[0], y + HELP_BUTTON[1], settle=0.4)
                 self.assertTrue(wait_until(lambda: set(visible_windows(".*")) - before, timeout=5), "no Help menu")
-                # "What's new", then "Online", whose submenu opens.
-                for key in ["Down", "Down", "Right", *keys]:
+                # "What's new", "Open the folder of my files", then
+                # "Online", whose submenu opens.
+                for key in ["Down", "Down", "Down", "Right", *keys]:
                     xdotool("key", key)
                     time.sleep(0.15)
                 launches = self.wait_opened(count)

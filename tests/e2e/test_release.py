@@ -153,7 +153,7 @@ class Installed(unittest.TestCase):
         location = self.exe_windows()[: -len("\\Vantrel.exe")]
         self.assertEqual(values["DisplayName"], "Vantrel")
         self.assertEqual(values["DisplayVersion"], version())
-        self.assertEqual(values["Publisher"], "Vantrel")
+        self.assertEqual(values["Publisher"], "The Vantrel developers")
         self.assertEqual(values["DisplayIcon"], location + "\\Vantrel.exe")
         self.assertEqual(values["InstallLocation"], location)
         self.assertEqual(values["UninstallString"], '"%s\\Uninstall.exe"' % location)
