@@ -17,27 +17,9 @@
 #include "settings/stored_settings.h"
 #include "ui/gradient_button_win32.h"
 #include "version.h"
+#include "win32/com_apartment.h"
 #include "win32/system_library.h"
 #include "win32/text.h"
-
-namespace {
-
-// The shell's launches need COM on the thread that calls them.
-class ComApartment {
- public:
-  ComApartment()
-      : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-  ~ComApartment() {
-    if (ok_) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  bool ok_;
-};
-
-}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   vantrel::win32::restrict_dll_search_to_system();
@@ -48,7 +30,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
-  const ComApartment com;
+  const vantrel::win32::ComApartment com;
   vantrel::app::mark_startup("common controls and COM");
   vantrel::settings::Win32ProfileStorage settings_storage;
   const vantrel::osd::Size screen = vantrel::osd::primary_screen_at_design_dpi();

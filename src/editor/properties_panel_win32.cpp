@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "hotkeys/key_table.h"
+#include "win32/colour.h"
 #include "win32/common_dialogs.h"
 #include "win32/dpi.h"
 #include "win32/text.h"
@@ -40,11 +41,6 @@ constexpr RECT kFunctionsBounds{428, 62, 428 + 17, 62 + 25};
 constexpr int kDroppedHeight = 300;
 constexpr UINT_PTR kKeysWatchId = 1;
 
-COLORREF resolve(base::ColourValue value) {
-  return base::is_system_colour(value) ? GetSysColor(static_cast<int>(value & 0xFF))
-                                       : static_cast<COLORREF>(value);
-}
-
 win32::UniqueGdi<HFONT> make_font(int pixels, int weight) {
   return win32::UniqueGdi<HFONT>(CreateFontW(-pixels, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -52,9 +48,7 @@ win32::UniqueGdi<HFONT> make_font(int pixels, int weight) {
 }
 
 std::string window_text(HWND control) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  return win32::narrow(text);
+  return win32::narrow(win32::window_text(control));
 }
 
 RECT at(int left, int top, int width, int height) {
@@ -83,8 +77,8 @@ PropertiesPanel::PropertiesPanel(HWND parent, RECT bounds, HIMAGELIST icons)
       font_(make_font(11, FW_NORMAL)),
       bold_font_(make_font(11, FW_BOLD)),
       action_font_(make_font(13, FW_BOLD)),
-      window_brush_(CreateSolidBrush(resolve(scheme_.window))),
-      light_brush_(CreateSolidBrush(resolve(scheme_.light))) {
+      window_brush_(CreateSolidBrush(win32::colour_ref(scheme_.window))),
+      light_brush_(CreateSolidBrush(win32::colour_ref(scheme_.light))) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
   register_class(instance, kClassName);
   // WS_EX_CONTROLPARENT: the dialog functions look into the panel for the
@@ -226,21 +220,21 @@ LRESULT PropertiesPanel::on_message(UINT message, WPARAM wparam, LPARAM lparam) 
       // The button's own font: the designed one scaled to the window's DPI.
       draw_icon_button(item, icons_, editor_.fields().icon,
                        reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)),
-                       resolve(scheme_.window));
+                       win32::colour_ref(scheme_.window));
       return TRUE;
     }
     case WM_CTLCOLORSTATIC: {
       // Check boxes, labels and the always disabled code list: on the
       // panel's own colour.
       const auto dc = reinterpret_cast<HDC>(wparam);
-      SetBkColor(dc, resolve(scheme_.window));
+      SetBkColor(dc, win32::colour_ref(scheme_.window));
       return reinterpret_cast<LRESULT>(window_brush_.get());
     }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX: {
       const auto dc = reinterpret_cast<HDC>(wparam);
-      SetBkColor(dc, resolve(scheme_.light));
-      SetTextColor(dc, resolve(scheme_.dark));
+      SetBkColor(dc, win32::colour_ref(scheme_.light));
+      SetTextColor(dc, win32::colour_ref(scheme_.dark));
       return reinterpret_cast<LRESULT>(light_brush_.get());
     }
     case WM_ERASEBKGND: {
@@ -284,7 +278,7 @@ void PropertiesPanel::paint() {
   RECT frame = client;
   frame.top = caption.cy / 2;
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-  SetBkColor(dc, resolve(scheme_.window));
+  SetBkColor(dc, win32::colour_ref(scheme_.window));
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   SetBkMode(dc, OPAQUE);
   TextOutW(dc, MulDiv(kCaptionLeft, win32::window_dpi(handle()), 96), 0, kCaption,
@@ -437,13 +431,13 @@ void PropertiesPanel::close_icon_picker() {
 
 void PropertiesPanel::apply_colour_scheme(const ColourScheme& scheme) {
   scheme_ = scheme;
-  window_brush_.reset(CreateSolidBrush(resolve(scheme.window)));
-  light_brush_.reset(CreateSolidBrush(resolve(scheme.light)));
+  window_brush_.reset(CreateSolidBrush(win32::colour_ref(scheme.window)));
+  light_brush_.reset(CreateSolidBrush(win32::colour_ref(scheme.light)));
   for (ui::TGradientButton* button : {apply_.get(), test_.get(), functions_.get(), browse_.get()}) {
     apply_action_button_colours(button->colors(), scheme);
     button->set_color(scheme.window);
   }
-  picker_->set_colours(resolve(scheme.list), resolve(scheme.dark));
+  picker_->set_colours(win32::colour_ref(scheme.list), win32::colour_ref(scheme.dark));
   RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

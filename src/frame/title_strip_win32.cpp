@@ -4,10 +4,12 @@
 
 #include <utility>
 
+#include "frame/frame_layout.h"
+
 namespace vantrel::app {
 namespace {
 
-constexpr int kBarHeight = 26;
+constexpr int kBarHeight = kTitleStripHeight;
 constexpr int kBarId = 200;
 constexpr int kMinimizeId = 201;
 constexpr int kExitId = 202;

@@ -1,6 +1,7 @@
 #include "frame/window_frame_win32.h"
 
 #include "frame/frame_layout.h"
+#include "win32/colour.h"
 
 namespace vantrel::app {
 namespace {
@@ -9,11 +10,6 @@ constexpr wchar_t kFrameLineClass[] = L"VantrelFrameLine";
 // Navy until a colour scheme gives the lines its own colour.
 constexpr base::ColourValue kNavy = base::rgb(0, 0, 128);
 
-COLORREF resolve(base::ColourValue value) {
-  return base::is_system_colour(value) ? GetSysColor(static_cast<int>(value & 0xFF))
-                                       : static_cast<COLORREF>(value);
-}
-
 RECT to_rect(const ui::Rect& r) {
   return {r.left, r.top, r.right, r.bottom};
 }
@@ -21,14 +17,14 @@ RECT to_rect(const ui::Rect& r) {
 }  // namespace
 
 FrameLine::FrameLine(HWND parent, RECT bounds, base::ColourValue colour)
-    : brush_(CreateSolidBrush(resolve(colour))) {
+    : brush_(CreateSolidBrush(win32::colour_ref(colour))) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
   register_class(instance, kFrameLineClass);
   create(instance, kFrameLineClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, parent);
 }
 
 void FrameLine::set_colour(base::ColourValue colour) {
-  brush_.reset(CreateSolidBrush(resolve(colour)));
+  brush_.reset(CreateSolidBrush(win32::colour_ref(colour)));
   InvalidateRect(handle(), nullptr, TRUE);
 }
 

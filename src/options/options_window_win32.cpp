@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "base/dpi.h"
+#include "frame/frame_layout.h"
 #include "frame/window_outline_win32.h"
 #include "osd/overlay_win32.h"
 #include "settings/options_rules.h"
@@ -19,7 +20,7 @@
 namespace vantrel::app {
 namespace {
 
-constexpr int kTitleHeight = 26;
+constexpr int kTitleHeight = kTitleStripHeight;
 constexpr int kPageControlHeight = 207;
 constexpr int kFrameLine = 2;
 // How often the Sound page reads its line again while it is in sight: the
@@ -82,15 +83,9 @@ win32::UniqueGdi<HFONT> make_font(const std::string& face, int points, bool bold
                                              DEFAULT_PITCH | FF_DONTCARE, win32::widen(face).c_str()));
 }
 
-std::wstring window_text(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 void set_text_if_other(HWND window, const std::string& text) {
   const std::wstring wide = win32::widen(text);
-  if (window_text(window) != wide) SetWindowTextW(window, wide.c_str());
+  if (win32::window_text(window) != wide) SetWindowTextW(window, wide.c_str());
 }
 
 void set_check_if_other(HWND box, bool checked) {
@@ -358,7 +353,7 @@ void TFormOptions::draw_split_caption(const DRAWITEMSTRUCT& item) {
   FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
   const auto found = split_captions_.find(item.hwndItem);
   const HWND field = found == split_captions_.end() ? nullptr : control(found->second);
-  const std::string caption = win32::narrow(window_text(item.hwndItem));
+  const std::string caption = win32::narrow(win32::window_text(item.hwndItem));
   const auto parts = split_caption(caption);
   if (!field || !parts) return;
   RECT field_box{};
@@ -549,7 +544,7 @@ void TFormOptions::on_scroll(HWND bar) {
 void TFormOptions::edit_changed(int id) {
   const NumericField* field = numeric_field(id);
   if (!field) return;
-  const std::string text = win32::narrow(window_text(control(id)));
+  const std::string text = win32::narrow(win32::window_text(control(id)));
   const FieldText checked = field_changed(field->field, text, screen_now());
   if (checked.text != text) {
     if (checked.beep) MessageBeep(MB_OK);
@@ -568,7 +563,7 @@ void TFormOptions::edit_changed(int id) {
 void TFormOptions::edit_left(int id) {
   const NumericField* field = numeric_field(id);
   if (!field) return;
-  const std::string text = win32::narrow(window_text(control(id)));
+  const std::string text = win32::narrow(win32::window_text(control(id)));
   set_text_if_other(control(id), field_left(field->field, text, screen_now()));
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "win32/colour.h"
 #include "win32/system_library.h"
 #include "win32/text.h"
 
@@ -14,8 +15,7 @@ constexpr UINT_PTR kTimerClearScreen = 1;
 constexpr COLORREF kKeyColour = RGB(255, 0, 254);
 
 COLORREF resolve(base::ColourValue value) {
-  const COLORREF colour = base::is_system_colour(value) ? GetSysColor(static_cast<int>(value & 0xFF))
-                                                        : static_cast<COLORREF>(value);
+  const COLORREF colour = win32::colour_ref(value);
   // A colour equal to the key would vanish; one step off looks the same.
   return colour == kKeyColour ? colour ^ 1 : colour;
 }

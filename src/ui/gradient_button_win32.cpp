@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/dpi.h"
+#include "win32/colour.h"
 #include "win32/dpi.h"
 #include "win32/text.h"
 
@@ -15,11 +16,6 @@ namespace {
 
 enum Image { kBackground, kClicked, kFocused, kHighlight };
 constexpr COLORREF kCornerAccent = RGB(123, 150, 173);
-
-COLORREF resolve(ColourValue value) {
-  return base::is_system_colour(value) ? GetSysColor(static_cast<int>(value & 0xFF))
-                                       : static_cast<COLORREF>(value);
-}
 
 // A device-independent bitmap holding the picture.
 win32::UniqueGdi<HBITMAP> make_bitmap(const PixelImage& image) {
@@ -100,8 +96,8 @@ void TGradientButton::rebuild_gradients() {
   std::mt19937 random(0x5eed);
   const auto build = [&](ImageSize size, GradientColour from, GradientColour to) {
     ++gradient_builds_;
-    return make_bitmap(fill_gradient(size.width, size.height, resolve(colors_.get(from)),
-                                     resolve(colors_.get(to)), 1, steps, dither, random));
+    return make_bitmap(fill_gradient(size.width, size.height, win32::colour_ref(colors_.get(from)),
+                                     win32::colour_ref(colors_.get(to)), 1, steps, dither, random));
   };
   images_[kBackground] =
       build(sizes.background, GradientColour::BackgroundFrom, GradientColour::BackgroundTo);
@@ -122,7 +118,7 @@ void TGradientButton::paint(HDC target) {
   const win32::UniqueGdi<HBITMAP> buffer(CreateCompatibleBitmap(target, std::max(1, w), std::max(1, h)));
   const win32::SelectedObject selected_buffer(dc.get(), buffer.get());
 
-  const win32::UniqueGdi<HBRUSH> back(CreateSolidBrush(resolve(color_)));
+  const win32::UniqueGdi<HBRUSH> back(CreateSolidBrush(win32::colour_ref(color_)));
   FillRect(dc.get(), &client, back.get());
 
   const std::wstring caption = [this] {
@@ -167,7 +163,7 @@ void TGradientButton::paint(HDC target) {
   }
   {
     const win32::UniqueGdi<HPEN> pen(
-        CreatePen(PS_SOLID, 1, resolve(colors_.get(GradientColour::BorderLine))));
+        CreatePen(PS_SOLID, 1, win32::colour_ref(colors_.get(GradientColour::BorderLine))));
     const win32::SelectedObject selected_pen(dc.get(), pen.get());
     const win32::SelectedObject no_fill(dc.get(), GetStockObject(NULL_BRUSH));
     // The corners keep their shape on a larger screen: rounding and the
@@ -209,7 +205,7 @@ void TGradientButton::paint(HDC target) {
   if (enabled) {
     const ColourValue colour =
         hot_track_ && state_.hot ? colors_.get(GradientColour::HotTrack) : text_colour_;
-    SetTextColor(dc.get(), resolve(colour));
+    SetTextColor(dc.get(), win32::colour_ref(colour));
     DrawTextW(dc.get(), caption.c_str(), -1, &text, flags);
   } else {
     RECT raised = text;
@@ -397,10 +393,7 @@ bool TGradientButton::handle_dialog_key(HWND parent, const MSG& message) {
   if (message.message == WM_CHAR || message.message == WM_SYSCHAR) {
     const bool alt = message.message == WM_SYSCHAR;
     for (TGradientButton* b : buttons) {
-      std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(b->handle())) + 1, L'\0');
-      caption.resize(static_cast<std::size_t>(
-          GetWindowTextW(b->handle(), caption.data(), static_cast<int>(caption.size()))));
-      const char key = accelerator_char(win32::narrow(caption));
+      const char key = accelerator_char(win32::narrow(win32::window_text(b->handle())));
       const bool matches = key != 0 && std::towupper(static_cast<wint_t>(key)) ==
                                            std::towupper(static_cast<wint_t>(message.wParam));
       if (b->show_accel_char_ && matches && can_focus(b) && (alt || GetFocus() == b->handle()))

@@ -44,6 +44,12 @@ std::string program_path() {
   }
 }
 
+std::wstring window_text(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 std::string program_folder() {
   const std::string path = program_path();
   const std::size_t slash = path.find_last_of("\\/");

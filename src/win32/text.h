@@ -19,4 +19,7 @@ std::string error_text(DWORD code);
 std::string program_path();
 std::string program_folder();
 
+// A window's text (a control's caption or contents), whole.
+std::wstring window_text(HWND window);
+
 }  // namespace vantrel::win32
