@@ -79,7 +79,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     // The dialog keys of the windows with buttons: Enter, Escape, Alt+letter.
-    const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    // Only keyboard messages are looked at, so timers and paints pay nothing.
+    const bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+    const HWND root = key && message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (root && root == options.handle() && options.take_dialog_key(message)) continue;
     if (root && root == about.handle() && vantrel::ui::TGradientButton::handle_dialog_key(root, message))
       continue;

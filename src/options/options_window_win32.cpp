@@ -210,7 +210,7 @@ LRESULT TFormOptions::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       ReleaseCapture();
       return 0;
     case WM_CLOSE:
-      ShowWindow(handle(), SW_HIDE);
+      close();
       return 0;
     case WM_SHOWWINDOW:
       if (wparam) {
